@@ -1,0 +1,15 @@
+cmake_minimum_required(VERSION 3.25)
+# Copies the shipped data folder SOURCE to DEST. The player and ranking files hold a player's
+# records: once they exist at DEST they are never replaced.
+set(keep playerdata.qdt player.qdt)
+file(MAKE_DIRECTORY "${DEST}")
+file(GLOB files RELATIVE "${SOURCE}" "${SOURCE}/*")
+foreach(name IN LISTS files)
+  if(IS_DIRECTORY "${SOURCE}/${name}")
+    continue()
+  endif()
+  if(name IN_LIST keep AND EXISTS "${DEST}/${name}")
+    continue()
+  endif()
+  file(COPY_FILE "${SOURCE}/${name}" "${DEST}/${name}" ONLY_IF_DIFFERENT)
+endforeach()

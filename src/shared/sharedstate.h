@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+#include <cstdint>
+
+// Fixed sizes of the roster and the tables.
+inline constexpr int kSlots = 11;        // slot 0 is the guest, 1..10 registered players
+inline constexpr int kGenres = 21;       // genre index 0..20; 1..8 carry questions
+inline constexpr int kPlayedGenres = 8;
+inline constexpr int kCounterKinds = 6;  // asked, correct, wrong, time-outs, time sums
+inline constexpr int kRecords = 4;       // best score, plays, total points, best rate
+inline constexpr int kSkillIds = 26;     // skill ids 1..25
+inline constexpr int kAreas = 21;
+
+enum GenreCounter { QuestionsAsked = 0, CorrectAnswers = 1, WrongAnswers = 2, TimeOuts = 3, CorrectTimeSum = 4, WrongTimeSum = 5 };
+enum PlayerRecordKind { BestScore = 0, PlayCount = 1, TotalPoints = 2, BestRate = 3 };
+
+// Full-width digits, no leading zeros. With `tenths` the last digit follows a half-width
+// "." (1234 -> "１２３.４", 5 -> "０.５"). A negative value starts with a full-width minus.
+QString formatFullWidth(qint64 value, bool tenths = false);
+
+// The program-wide state every window shares: the game in progress, the player roster with its
+// statistics, the story map, the name tables and the number formatter's work variables.
+// One object, created at start-up and handed to each window.
+class SharedState {
+public:
+    explicit SharedState(QString dataDir);
+
+    // Folder "quiz" beside the executable, where every data file lives.
+    const QString &dataDir() const { return dataDir_; }
+    QString dataFile(const QString &name) const;
+
+    void InitNameTables();
+    void InitGame();              // throws FileError when the player file cannot be loaded
+    void DigitToText();
+    void FormatNumber();
+
+    // Player file, "playerdata.qdt"; each throws FileError and leaves the file as it was.
+    void LoadPlayerData();
+    void SavePlayerData();
+    void ClearPlayer();
+
+    // Game and player state.
+    std::int32_t Score = 0;
+    std::int32_t QuestionCount = 0;
+    std::int16_t CurrentPlayer = 0;
+    std::array<std::array<QString, 2>, kSlots> PlayerName{};
+    std::array<std::array<float, kRecords>, kSlots> PlayerRecord{};
+    std::array<std::array<std::array<std::int32_t, kCounterKinds>, kGenres>, kSlots> GenreStats{};
+
+    // Story map.
+    std::array<std::int16_t, kAreas> AreaCleared{};
+    std::int32_t SelectedArea = 0;
+    std::array<std::array<std::int16_t, 10>, kSlots> RepresentativeInfo{};
+    std::array<std::array<QString, 2>, kSlots> RepresentativeName{};
+
+    // Name tables.
+    std::array<QString, kGenres> GenreName{};
+    std::array<QString, kSkillIds> SkillName{};
+
+    // Formatter and hand-over values.
+    std::int32_t FormatValue = 0;
+    QString FormatText;
+    std::int16_t DecimalFormat = 0;
+    std::int32_t DigitValue = 0;
+    QString DigitText;
+    QString BonusText;
+
+    QString playerFilePath() const { return dataFile(QStringLiteral("playerdata.qdt")); }
+
+private:
+    QString dataDir_;
+};

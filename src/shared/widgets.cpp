@@ -1,0 +1,54 @@
+#include "widgets.h"
+
+#include <QMouseEvent>
+
+QRect twips(int left, int top, int width, int height) {
+    return QRect(left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel, height / kTwipsPerPixel);
+}
+
+QSize twipsSize(int width, int height) { return QSize(width / kTwipsPerPixel, height / kTwipsPerPixel); }
+
+QFont layoutFont(Typeface face, double pointSize, bool bold, bool italic) {
+    QFont font;
+    switch (face) {
+    case Typeface::PGothic: font.setFamilies({QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic")}); break;
+    case Typeface::Gothic: font.setFamilies({QStringLiteral("IPAGothic")}); break;
+    case Typeface::PMincho: font.setFamilies({QStringLiteral("IPAPMincho"), QStringLiteral("IPAMincho")}); break;
+    }
+    font.setPointSizeF(pointSize);
+    font.setBold(bold);
+    font.setItalic(italic);
+    return font;
+}
+
+QColor toColor(Rgb rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
+
+ClickableLabel::ClickableLabel(QWidget *parent) : QLabel(parent) {}
+
+ClickableLabel::ClickableLabel(const QString &objectName, QWidget *parent) : QLabel(parent) {
+    setObjectName(objectName);
+}
+
+void ClickableLabel::mousePressEvent(QMouseEvent *event) {
+    if (event->button() == Qt::LeftButton)
+        emit clicked();
+    QLabel::mousePressEvent(event);
+}
+
+void styleLabel(QLabel *label, const QRect &geometry, const LabelStyle &style, const QString &caption) {
+    label->setGeometry(geometry);
+    label->setFont(style.font);
+    label->setAlignment(style.alignment);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, toColor(style.text));
+    if (style.background) {
+        palette.setColor(QPalette::Window, toColor(*style.background));
+        label->setAutoFillBackground(true);
+    } else {
+        label->setAutoFillBackground(false);
+        label->setAttribute(Qt::WA_TranslucentBackground);
+    }
+    label->setPalette(palette);
+    label->setTextFormat(Qt::PlainText); // texts from data files are never markup
+    label->setText(caption);
+}

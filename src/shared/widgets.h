@@ -1,0 +1,44 @@
+#pragma once
+
+#include "rgb.h"
+
+#include <QFont>
+#include <QLabel>
+#include <QRect>
+
+#include <optional>
+
+// Window layouts are drawn up in twips: 15 twips to the pixel at 96 dpi.
+inline constexpr int kTwipsPerPixel = 15;
+QRect twips(int left, int top, int width, int height);
+QSize twipsSize(int width, int height);
+inline int twipsToPixels(int value) { return value / kTwipsPerPixel; }
+
+// The layout's fonts, mapped to the IPA fonts that share their metrics.
+enum class Typeface { PGothic, Gothic, PMincho };
+QFont layoutFont(Typeface face, double pointSize, bool bold = false, bool italic = false);
+
+QColor toColor(Rgb rgb);
+
+// Labels serve as buttons throughout the game: a press on a visible label is a click.
+class ClickableLabel : public QLabel {
+    Q_OBJECT
+public:
+    explicit ClickableLabel(QWidget *parent = nullptr);
+    ClickableLabel(const QString &objectName, QWidget *parent);
+
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+};
+
+// A plain label placed by twips, with its colours, font and alignment.
+struct LabelStyle {
+    Rgb text{0, 0, 0};
+    std::optional<Rgb> background; // none: transparent
+    QFont font;
+    Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop;
+};
+void styleLabel(QLabel *label, const QRect &geometry, const LabelStyle &style, const QString &caption = QString());
