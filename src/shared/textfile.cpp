@@ -170,13 +170,16 @@ void SequentialWriter::endLine() {
     lineOpen_ = false;
 }
 
-void SequentialWriter::save(const QString &path) const {
+void SequentialWriter::save(const QString &path, const std::function<void()> &beforeCommit) const {
     QByteArray bytes;
     if (!encodeCp932(text_, &bytes))
         throw FileError(path, 0, QStringLiteral("a text holds a character that Shift-JIS cannot store; nothing was written"));
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         throw FileError(path, 0, QStringLiteral("cannot be written (%1); the previous file is kept").arg(file.errorString()));
-    if (file.write(bytes) != bytes.size() || !file.commit())
+    const bool written = file.write(bytes) == bytes.size();
+    if (written && beforeCommit)
+        beforeCommit();
+    if (!written || !file.commit())
         throw FileError(path, 0, QStringLiteral("could not be saved (%1); the previous file is kept").arg(file.errorString()));
 }

@@ -5,6 +5,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
+
 // The game's data files are sequential text: fields separated by commas and line ends,
 // texts between double quotes, numbers in plain decimal, CR LF after every line.
 
@@ -56,7 +58,9 @@ public:
     const QString &text() const { return text_; }
     // Encodes as CP932 and replaces `path` through QSaveFile: on any failure the old file
     // stays whole and FileError says what went wrong.
-    void save(const QString &path) const;
+    // `beforeCommit` runs once the new text is written and before it replaces the old file;
+    // tests throw from it to stand for a crash mid-save.
+    void save(const QString &path, const std::function<void()> &beforeCommit = {}) const;
 
 private:
     void separate();

@@ -1,0 +1,59 @@
+#include "shared/sdlaudio.h"
+#include "shared/sound.h"
+
+#include "../support/fakes.h"
+
+#include <gtest/gtest.h>
+
+TEST(QuizSounds, OpensTheCuesOnceAndRewindsBeforeEveryPlay) {
+    RecordingBackend backend;
+    QuizSounds sounds(backend, QStringLiteral("/data"));
+    sounds.OpenSounds();
+    const std::vector<std::string> opened = {"1:Open type.wav",    "2:Open type2.wav",   "3:Open type3.wav",
+                                             "4:Open seikai.wav",  "5:Open fuseikai.wav", "6:Open mondai.wav",
+                                             "7:Open skilluse.wav"};
+    EXPECT_EQ(backend.log, opened);
+
+    backend.log.clear();
+    sounds.PlayTypeSound();
+    sounds.PlayTypeSound();
+    sounds.PlayCorrectSound();
+    sounds.PlayWrongSound();
+    sounds.PlayQuestionSound();
+    sounds.PlaySkillSound();
+    const std::vector<std::string> played = {"1:Prev", "1:Play type.wav",     "1:Prev", "1:Play type.wav",
+                                             "4:Prev", "4:Play seikai.wav",   "5:Prev", "5:Play fuseikai.wav",
+                                             "6:Prev", "6:Play mondai.wav",   "7:Prev", "7:Play skilluse.wav"};
+    EXPECT_EQ(backend.log, played);
+    EXPECT_EQ(backend.count("2:Play type2.wav") + backend.count("3:Play type3.wav"), 0);
+}
+
+TEST(QuizSounds, AMusicChangeClosesOpensAndPlaysFromTheStart) {
+    RecordingBackend backend;
+    QuizSounds sounds(backend, QStringLiteral("/data"));
+    sounds.PlayMusic();
+    sounds.PlayGameOverMusic();
+    const std::vector<std::string> expected = {"8:Close", "8:Open bed.mid",      "8:Prev", "8:Play bed.mid",
+                                               "8:Close", "8:Open gameover.mid", "8:Prev", "8:Play gameover.mid"};
+    EXPECT_EQ(backend.log, expected);
+}
+
+TEST(SdlAudio, MissingOrBrokenFilesPlayAsSilence) {
+    // Under the dummy driver the device opens without a sound card.
+    SdlAudio audio;
+    ASSERT_TRUE(audio.available());
+    QTemporaryDir dir;
+    writeBytes(dir.filePath("broken.wav"), "RIFF this is not a wave file");
+    writeBytes(dir.filePath("broken.mid"), "MThd nor a tune");
+    for (const char *name : {"missing.wav", "broken.wav", "missing.mid", "broken.mid"}) {
+        auto control = audio.createControl();
+        control->Open(dir.filePath(QLatin1String(name)));
+        playCue(*control);
+        control->Close();
+        playCue(*control); // after Close, too
+    }
+    auto music = audio.createControl();
+    changeMusic(*music, dir.filePath("broken.mid"));
+    changeMusic(*music, dir.filePath("missing.mid"));
+    EXPECT_TRUE(audio.available()) << "the device stays usable";
+}
