@@ -13,9 +13,13 @@
 #include <QTemporaryDir>
 
 #include <deque>
+#include <ostream>
 #include <functional>
 #include <string>
 #include <vector>
+
+// Readable failure messages for texts.
+inline void PrintTo(const QString &text, std::ostream *os) { *os << '"' << text.toStdString() << '"'; }
 
 // Plays back a script of draws; when the script runs out, draws cycle through a fixed
 // pseudo-random sequence so long games need no script.
