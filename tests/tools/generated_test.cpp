@@ -22,7 +22,7 @@ QByteArray committed(const char* file)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-class GeneratedAsset : public testing::TestWithParam<assets::Asset> {};
+class AssetsGenerated : public testing::TestWithParam<assets::Asset> {};
 
 } // namespace
 
@@ -32,14 +32,14 @@ void PrintTo(const Asset& asset, std::ostream* os) { *os << asset.fileName; }
 
 namespace {
 
-TEST_P(GeneratedAsset, IsTheSameOnEveryRun)
+TEST_P(AssetsGenerated, IsTheSameOnEveryRun)
 {
     const QByteArray first = GetParam().make();
     ASSERT_FALSE(first.isEmpty());
     EXPECT_EQ(first, GetParam().make());
 }
 
-TEST_P(GeneratedAsset, MatchesTheCommittedFile)
+TEST_P(AssetsGenerated, MatchesTheCommittedFile)
 {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
@@ -50,14 +50,14 @@ TEST_P(GeneratedAsset, MatchesTheCommittedFile)
         << GetParam().fileName << " differs: run `cmake --build <build> --target regenerate-assets`";
 }
 
-INSTANTIATE_TEST_SUITE_P(All, GeneratedAsset, testing::ValuesIn(assets::allAssets().begin(), assets::allAssets().end()),
+INSTANTIATE_TEST_SUITE_P(Each, AssetsGenerated, testing::ValuesIn(assets::allAssets().begin(), assets::allAssets().end()),
                          [](const auto& info) {
                              std::string name = info.param.fileName;
                              std::replace(name.begin(), name.end(), '.', '_');
                              return name;
                          });
 
-TEST(GeneratedAssets, NamesAreUnique)
+TEST(AssetsRegistry, NamesAreUnique)
 {
     std::vector<std::string> names;
     for (const auto& a : assets::allAssets())
@@ -67,7 +67,7 @@ TEST(GeneratedAssets, NamesAreUnique)
     EXPECT_EQ(names.size(), 12u);
 }
 
-TEST(GeneratedAssets, WriteAssetReportsAFolderItCannotWrite)
+TEST(AssetsRegistry, WriteAssetReportsAFolderItCannotWrite)
 {
     EXPECT_NE(assets::writeAsset(assets::allAssets().front(), QStringLiteral("/nonexistent/folder")), QString());
 }
@@ -99,7 +99,7 @@ double readableShare(const QImage& image, int top, int bottom, QColor letter, do
     return static_cast<double>(good) / all;
 }
 
-class TitlePicture : public testing::Test {
+class AssetsTitlePicture : public testing::Test {
 protected:
     void SetUp() override
     {
@@ -110,7 +110,7 @@ protected:
     QImage image;
 };
 
-TEST_F(TitlePicture, Is313By209With24BitsAPixel)
+TEST_F(AssetsTitlePicture, Is313By209With24BitsAPixel)
 {
     ASSERT_GE(bytes.size(), 54);
     EXPECT_TRUE(bytes.startsWith("BM"));
@@ -127,19 +127,19 @@ TEST_F(TitlePicture, Is313By209With24BitsAPixel)
     EXPECT_EQ(image.size(), QSize(313, 209));
 }
 
-TEST_F(TitlePicture, RedAndBlueTitleLettersReadOverTheTop)
+TEST_F(AssetsTitlePicture, RedAndBlueTitleLettersReadOverTheTop)
 {
     // Contrast 3 is the usual floor for large text; pure red on white just makes 4.
     EXPECT_GE(readableShare(image, 0, assets::kTitleWordBottom, QColor(255, 0, 0), 3.0), 0.97);
     EXPECT_GE(readableShare(image, 0, assets::kTitleWordBottom, QColor(0, 0, 255), 4.5), 0.97);
 }
 
-TEST_F(TitlePicture, ButtonAreaStaysLight)
+TEST_F(AssetsTitlePicture, ButtonAreaStaysLight)
 {
     EXPECT_GE(readableShare(image, assets::kTitleButtonsTop, image.height(), QColor(0, 0, 0), 15.0), 0.97);
 }
 
-TEST_F(TitlePicture, CrownBandHasShadowAndLight)
+TEST_F(AssetsTitlePicture, CrownBandHasShadowAndLight)
 {
     int dark = 0, bright = 0;
     for (int y = assets::kTitleWordBottom; y < assets::kTitleButtonsTop; ++y) {

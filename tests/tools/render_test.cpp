@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 using mirovalk::test::peakDbfs;
 using mirovalk::test::readWav;
 using mirovalk::test::readWhole;
@@ -53,7 +55,7 @@ std::optional<Rendered> render(const char* midiFile)
     return r;
 }
 
-class FluidSynthRender : public testing::Test {
+class AssetsFluidSynth : public testing::Test {
 protected:
     void SetUp() override
     {
@@ -64,7 +66,7 @@ protected:
     }
 };
 
-TEST_F(FluidSynthRender, BackgroundMusicPlaysTwoMinutesAtAModestLevel)
+TEST_F(AssetsFluidSynth, BackgroundMusicPlaysTwoMinutesAtAModestLevel)
 {
     const auto r = render("bed.mid");
     ASSERT_TRUE(r);
@@ -74,7 +76,7 @@ TEST_F(FluidSynthRender, BackgroundMusicPlaysTwoMinutesAtAModestLevel)
     EXPECT_LE(r->peakDbfs, -1.0) << "clipping";
 }
 
-TEST_F(FluidSynthRender, GameOverPhraseFitsItsMoment)
+TEST_F(AssetsFluidSynth, GameOverPhraseFitsItsMoment)
 {
     const auto r = render("gameover.mid");
     ASSERT_TRUE(r);

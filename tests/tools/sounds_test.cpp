@@ -37,9 +37,9 @@ double rms(const std::vector<std::int16_t>& s, std::size_t from, std::size_t to)
     return std::sqrt(sum / static_cast<double>(to - from));
 }
 
-class SoundFile : public testing::TestWithParam<SoundLimits> {};
+class AssetsSound : public testing::TestWithParam<SoundLimits> {};
 
-TEST_P(SoundFile, IsMono16BitPcmAt44100)
+TEST_P(AssetsSound, IsMono16BitPcmAt44100)
 {
     const Wav wav = load(GetParam().file);
     EXPECT_EQ(wav.format, 1);
@@ -48,21 +48,21 @@ TEST_P(SoundFile, IsMono16BitPcmAt44100)
     EXPECT_EQ(wav.sampleRate, 44100);
 }
 
-TEST_P(SoundFile, LastsAsLongAsItsJobAllows)
+TEST_P(AssetsSound, LastsAsLongAsItsJobAllows)
 {
     const Wav wav = load(GetParam().file);
     EXPECT_GE(wav.seconds(), GetParam().minSeconds);
     EXPECT_LE(wav.seconds(), GetParam().maxSeconds);
 }
 
-TEST_P(SoundFile, PeaksBetweenMinus12AndMinus1Dbfs)
+TEST_P(AssetsSound, PeaksBetweenMinus12AndMinus1Dbfs)
 {
     const double peak = peakDbfs(load(GetParam().file).samples);
     EXPECT_GE(peak, -12.0);
     EXPECT_LE(peak, -1.0);
 }
 
-TEST_P(SoundFile, StartsAndEndsInSilence)
+TEST_P(AssetsSound, StartsAndEndsInSilence)
 {
     const Wav wav = load(GetParam().file);
     ASSERT_GT(wav.samples.size(), 200u);
@@ -75,7 +75,7 @@ TEST_P(SoundFile, StartsAndEndsInSilence)
     EXPECT_LE(rms(s, s.size() - 88, s.size()), 0.03 * peak);
 }
 
-INSTANTIATE_TEST_SUITE_P(Committed, SoundFile,
+INSTANTIATE_TEST_SUITE_P(Committed, AssetsSound,
                          testing::Values(SoundLimits{"type.wav", 0.005, 0.060},
                                          SoundLimits{"type2.wav", 0.005, 0.060},
                                          SoundLimits{"type3.wav", 0.005, 0.060},
@@ -90,7 +90,7 @@ INSTANTIATE_TEST_SUITE_P(Committed, SoundFile,
                              return name.substr(0, name.find('.'));
                          });
 
-TEST(SlotTick, CarriesItsSoundInTheFirstFiveMilliseconds)
+TEST(AssetsSlotTick, CarriesItsSoundInTheFirstFiveMilliseconds)
 {
     // The slot restarts the tick every few milliseconds, so only its start is ever heard.
     const Wav wav = load("slot.wav");
@@ -105,7 +105,7 @@ TEST(SlotTick, CarriesItsSoundInTheFirstFiveMilliseconds)
     EXPECT_GE(early / total, 0.9);
 }
 
-TEST(TypeClick, VariantsAreDifferentSounds)
+TEST(AssetsTypeClick, VariantsAreDifferentSounds)
 {
     const auto a = load("type.wav").samples, b = load("type2.wav").samples, c = load("type3.wav").samples;
     EXPECT_NE(a, b);

@@ -1,0 +1,123 @@
+// The real windows under the offscreen platform: the way from the title into a game, and a whole
+// game played with keys until it is over.
+
+#include "application.h"
+#include "shared/textfile.h"
+
+#include "../support/fakes.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+struct WindowTest : ::testing::Test {
+    DataFolder folder{20};
+    SharedState state{folder.dir.path()};
+    SeededRandom random{7};
+    SilentBackend audio;
+    std::unique_ptr<Application> game;
+
+    WindowTest() {
+        QImage picture(313, 209, QImage::Format_RGB888);
+        picture.fill(Qt::gray);
+        picture.save(folder.path("title.bmp"), "BMP");
+        game = std::make_unique<Application>(state, random, audio);
+    }
+
+    // From the title window through ＥＮＤＬＥＳＳ　ＭＯＤＥ into the quiz window.
+    QuizWindow *enterEndless() {
+        game->showTitle();
+        TitleWindow *title = game->titleWindow();
+        EXPECT_NE(title, nullptr);
+        if (!title)
+            return nullptr;
+        auto *endless = title->findChild<QPushButton *>("Command3");
+        EXPECT_NE(endless, nullptr);
+        EXPECT_EQ(endless->text(), "ＥＮＤＬＥＳＳ　ＭＯＤＥ");
+        QTest::mouseClick(endless, Qt::LeftButton);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return game->quizWindow() != nullptr; }, 5000));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return game->titleWindow() == nullptr; }, 5000)) << "the title unloads";
+        return game->quizWindow();
+    }
+};
+
+int slotFor(QuizWindow *window, bool right) {
+    for (int s = 1; s <= 4; ++s)
+        if ((window->game().SlotAnswer[s] == 1) == right)
+            return s;
+    return 0;
+}
+} // namespace
+
+TEST_F(WindowTest, EndlessModeOpensTheQuizWindowWithAQuestionTyping) {
+    QuizWindow *quiz = enterEndless();
+    ASSERT_NE(quiz, nullptr);
+    EXPECT_TRUE(quiz->isVisible());
+    EXPECT_EQ(quiz->windowTitle(), "ＭＩＲＯ　ＶＡＬＫ　　灰色の王冠");
+    EXPECT_EQ(quiz->size(), QSize(616, 368));
+    EXPECT_TRUE(quiz->timer().isActive());
+    EXPECT_EQ(quiz->timer().timerType(), Qt::PreciseTimer);
+    auto *number = quiz->findChild<QLabel *>("LabelNumQ");
+    ASSERT_NE(number, nullptr);
+    EXPECT_EQ(number->text(), "第　１　問");
+    EXPECT_EQ(number->geometry(), QRect(248, 0, 105, 25));
+    auto *question = quiz->findChild<QLabel *>("Label1");
+    ASSERT_NE(question, nullptr);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return question->text().endsWith(u' '); }, 3000)) << "typed out in full";
+    auto *answer = quiz->findChild<QLabel *>("ans3");
+    ASSERT_NE(answer, nullptr);
+    EXPECT_TRUE(answer->text().startsWith(" G"));
+    EXPECT_FALSE(quiz->findChild<QLabel *>("command1")->isVisible());
+    EXPECT_EQ(state.PlayerRecord[0][PlayCount], 1);
+}
+
+TEST_F(WindowTest, AWholeGamePlayedWithKeysEndsInGameOverAndIsSaved) {
+    QuizWindow *quiz = enterEndless();
+    ASSERT_NE(quiz, nullptr);
+    QWidget *keys = quiz->findChild<QWidget *>("Picture1");
+    ASSERT_NE(keys, nullptr);
+    const Qt::Key slotKeys[] = {Qt::Key_unknown, Qt::Key_A, Qt::Key_S, Qt::Key_D, Qt::Key_F};
+    auto *verdict = quiz->findChild<QLabel *>("label2");
+
+    // One right answer by keypad, then wrong answers until the lives are gone.
+    QTest::keyClick(keys, Qt::Key(Qt::Key_0 + slotFor(quiz, true)), Qt::KeypadModifier);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return quiz->game().CorrectCount == 1; }, 3000));
+    int answered = 1;
+    while (quiz->game().Lives > 0 && answered < 20) {
+        const int question = quiz->game().QuestionNo;
+        ASSERT_TRUE(QTest::qWaitFor([&] { return quiz->game().QuestionNo == question + 1; }, 3000));
+        QTest::keyClick(keys, slotKeys[slotFor(quiz, false)]);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return quiz->timer().interval() == kPauseInterval; }, 3000));
+        ++answered;
+    }
+    ASSERT_TRUE(QTest::qWaitFor([&] { return verdict->text() == "ＧＡＭＥ　ＯＶＥＲ"; }, 3000));
+    EXPECT_FALSE(quiz->timer().isActive());
+    EXPECT_TRUE(quiz->findChild<QLabel *>("command1")->isVisible());
+    EXPECT_TRUE(quiz->findChild<QLabel *>("Label6")->isVisible());
+    EXPECT_EQ(quiz->findChild<QLabel *>("LabelMes")->text(),
+              "あなたの最終得点" + formatFullWidth(state.Score) + "点");
+
+    SharedState saved(folder.dir.path());
+    saved.LoadPlayerData();
+    int asked = 0, correct = 0, wrong = 0;
+    for (const auto &genre : state.GenreStats[0]) {
+        asked += genre[QuestionsAsked];
+        correct += genre[CorrectAnswers];
+        wrong += genre[WrongAnswers];
+    }
+    EXPECT_EQ(asked, answered);
+    EXPECT_EQ(correct, 1);
+    EXPECT_EQ(wrong, answered - 1);
+    EXPECT_EQ(saved.PlayerRecord[0][PlayCount], 1) << "the guest's plays survive a reload";
+    EXPECT_EQ(saved.PlayerRecord[0][TotalPoints], state.Score);
+    EXPECT_EQ(state.PlayerRecord[0][BestScore], state.Score);
+
+    // "Ｆ" now means "終了": back to a freshly loaded title window.
+    QTest::keyClick(keys, Qt::Key_F);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return game->titleWindow() != nullptr && game->quizWindow() == nullptr; }, 3000));
+}
