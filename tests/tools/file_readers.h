@@ -171,13 +171,6 @@ inline std::string readMidi(const QByteArray& b, Midi& out)
                 p += length;
                 continue;
             }
-            if (first == 0xF0 || first == 0xF7) {
-                const std::int64_t length = varLen();
-                if (length < 0 || p + length > end)
-                    return "bad sysex event";
-                p += length;
-                continue;
-            }
             if (first & 0x80) {
                 status = first;
                 first = byte();

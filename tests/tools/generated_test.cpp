@@ -57,16 +57,6 @@ INSTANTIATE_TEST_SUITE_P(Each, AssetsGenerated, testing::ValuesIn(assets::allAss
                              return name;
                          });
 
-TEST(AssetsRegistry, NamesAreUnique)
-{
-    std::vector<std::string> names;
-    for (const auto& a : assets::allAssets())
-        names.emplace_back(a.fileName);
-    std::sort(names.begin(), names.end());
-    EXPECT_EQ(std::adjacent_find(names.begin(), names.end()), names.end());
-    EXPECT_EQ(names.size(), 12u);
-}
-
 TEST(AssetsRegistry, WriteAssetReportsAFolderItCannotWrite)
 {
     EXPECT_NE(assets::writeAsset(assets::allAssets().front(), QStringLiteral("/nonexistent/folder")), QString());

@@ -1,0 +1,107 @@
+// Times the real quiz window's countdown: a question is typed out, then the counter runs its
+// 150 steps to the time-out on the window's own timer. Prints how long the countdown really
+// took against its nominal 15.0 s and how late the ticks came.
+//
+//   QT_QPA_PLATFORM=offscreen build/bench_countdown [runs]
+
+#include "quiz/quizwindow.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+void write(const QString &path, const QByteArray &bytes) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        std::abort();
+    file.write(bytes);
+}
+
+struct Run {
+    double countdownMs = 0;
+    std::vector<double> lateness;
+};
+
+Run timeOneQuestion(const QString &dataDir) {
+    SharedState state(dataDir);
+    state.InitNameTables();
+    state.InitGame();
+    ClockRandom random;
+    SilentBackend audio;
+    QuizWindowServices services;
+    services.selectPlayer = [] {};
+    services.runSkillSlot = [] { return 0; };
+    services.selectGenre = [] {};
+    services.showRanking = [] {};
+    services.showPlayerData = [] {};
+    services.returnToTitle = [] {};
+    services.reportError = [](const QString &message, bool) { std::fprintf(stderr, "%s\n", qPrintable(message)); };
+    QuizWindow window(state, random, audio, services);
+
+    Run run;
+    QElapsedTimer clock;
+    qint64 countdownStart = -1, lastTick = -1;
+    QEventLoop loop;
+    // Connected after the window's own handler, so it sees each tick's outcome.
+    QObject::connect(&window.timer(), &QTimer::timeout, &loop, [&] {
+        const qint64 now = clock.nsecsElapsed();
+        const int interval = window.timer().interval();
+        if (countdownStart < 0 && interval == kCountdownInterval) {
+            countdownStart = now; // the tick that completed the typing
+        } else if (countdownStart >= 0) {
+            run.lateness.push_back((now - lastTick) / 1e6 - kCountdownInterval);
+            if (interval == kPauseInterval) { // the time-out was judged
+                run.countdownMs = (now - countdownStart) / 1e6;
+                loop.quit();
+            }
+        }
+        lastTick = now;
+    });
+    clock.start();
+    if (!window.load())
+        std::exit(1);
+    window.show();
+    loop.exec();
+    return run;
+}
+} // namespace
+
+int main(int argc, char *argv[]) {
+    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    QApplication app(argc, argv);
+    const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 1;
+
+    QTemporaryDir dir;
+    QByteArray roster;
+    for (int s = 0; s < 11; ++s) {
+        roster += "\"\"\r\n\"\"\r\n";
+        for (int i = 0; i < 130; ++i)
+            roster += "0\r\n";
+    }
+    write(QDir(dir.path()).filePath("playerdata.qdt"), roster);
+    const char16_t *genres[] = {u"ＴＶゲーム", u"漫画・アニメ", u"歴史", u"音楽", u"生物・医学", u"ＴＶ・映画", u"衣食住", u"スポーツ"};
+    for (const char16_t *genre : genres)
+        write(QDir(dir.path()).filePath(QString::fromUtf16(genre) + ".qdt"),
+              QStringLiteral("\"時間切れまで待つ問題です。正しいものはどれ？\",\"正\",\"誤1\",\"誤2\",\"誤3\"\r\n\r\n").toUtf8());
+
+    const double nominal = 150 * kCountdownInterval;
+    std::vector<double> lateness;
+    for (int r = 0; r < runs; ++r) {
+        const Run run = timeOneQuestion(dir.path());
+        std::printf("run %d: countdown %.1f ms (nominal %.0f ms, %+.3f %%)\n", r + 1, run.countdownMs, nominal,
+                    100.0 * (run.countdownMs - nominal) / nominal);
+        lateness.insert(lateness.end(), run.lateness.begin(), run.lateness.end());
+    }
+    std::sort(lateness.begin(), lateness.end());
+    auto percentile = [&](double p) { return lateness[std::min(lateness.size() - 1, std::size_t(p * lateness.size()))]; };
+    std::printf("tick lateness over %zu ticks: median %.2f ms, p99 %.2f ms, max %.2f ms\n", lateness.size(),
+                percentile(0.5), percentile(0.99), lateness.back());
+    return 0;
+}
