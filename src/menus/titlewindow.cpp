@@ -4,9 +4,21 @@
 
 namespace {
 constexpr int kLetterLeft[] = {120, 600, 1080, 1560, 720, 1320, 1920, 2400};
-constexpr int kLetterWidth[] = {2055, 2055, 2055, 2055, 2775, 2175, 2175, 2175};
+// The letters of ＶＡＬＫ are right-aligned on edges 600 twips apart; the first of them is
+// 2175 wide like the others, or Ｖ and Ａ would be drawn on the same spot.
+constexpr int kLetterWidth[] = {2055, 2055, 2055, 2055, 2175, 2175, 2175, 2175};
+// The title word is set condensed so its letters, drawn 480 twips apart, do not run into each
+// other at the full size of the design.
+constexpr int kLetterStretch = 80;
+// Room for the slant of an italic letter set against the right edge of its label.
+constexpr int kItalicOverhang = 10;
 constexpr const char16_t *kLetters[] = {u"Ｍ", u"Ｉ", u"Ｒ", u"Ｏ", u"Ｖ", u"Ａ", u"Ｌ", u"Ｋ"};
 constexpr Rgb kSubtitleBlue{128, 128, 255};
+
+QFont condensed(QFont font) {
+    font.setStretch(kLetterStretch);
+    return font;
+}
 } // namespace
 
 TitleWindow::TitleWindow(SharedState &state, Services services, QWidget *parent)
@@ -35,8 +47,10 @@ void TitleWindow::buildControls() {
         letter[k]->setObjectName(QStringLiteral("Label%1").arg(k));
         const Qt::Alignment align = (k <= 4 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignTop;
         styleLabel(letter[k], twips(kLetterLeft[k - 1], 0, kLetterWidth[k - 1], 1695),
-                   {kRed, std::nullopt, layoutFont(Typeface::PGothic, 36, false, true), align},
+                   {kRed, std::nullopt, condensed(layoutFont(Typeface::PGothic, 36, false, true)), align},
                    QString::fromUtf16(kLetters[k - 1]));
+        if (k > 4)
+            letter[k]->setContentsMargins(0, 0, kItalicOverhang, 0);
     }
     Label9 = new QLabel(this);
     Label9->setObjectName(QStringLiteral("Label9"));

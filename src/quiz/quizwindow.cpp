@@ -89,7 +89,9 @@ void QuizWindow::buildControls() {
         label->setObjectName(QLatin1String(name));
         return label;
     };
-    const Qt::Alignment centred = Qt::AlignCenter;
+    // Captions sit at the top of their label, centred across it; only the answers and their
+    // numbers are centred in height as well, as buttons are.
+    const Qt::Alignment centred = Qt::AlignHCenter | Qt::AlignTop;
 
     Label1 = plain("Label1");
     styleLabel(Label1, twips(1440, 840, 6135, 1455), {kBlack, std::nullopt, layoutFont(Typeface::Gothic, 12.75)});
@@ -109,7 +111,7 @@ void QuizWindow::buildControls() {
                    {kWhite, kAnswerBlue, layoutFont(Typeface::PGothic, 12.75), Qt::AlignLeft | Qt::AlignVCenter});
         a[s] = new ClickableLabel(QStringLiteral("a%1").arg(s), this);
         styleLabel(a[s], twips(kNumberLeft[s - 1], kSlotTop[s - 1], 255, 495),
-                   {kBlack, kLightBlue, layoutFont(Typeface::PGothic, 15.75, true), centred},
+                   {kBlack, kLightBlue, layoutFont(Typeface::PGothic, 15.75, true), Qt::AlignCenter},
                    QString::fromUtf16(kDigits[s - 1]));
         ox[s] = plain("ox");
         ox[s]->setObjectName(QStringLiteral("ox%1").arg(s));

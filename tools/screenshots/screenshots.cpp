@@ -77,6 +77,7 @@ int main(int argc, char *argv[]) {
             return 1;
         if (quiz->game().MenuMode == 1)
             break;
+        (void)QTest::qWaitFor([&] { return quiz->timer().interval() == kCountdownInterval; }, 10000);
         QTest::keyClick(keys, slotKeys[slotFor(quiz, false)]);
         (void)QTest::qWaitFor([&] { return quiz->timer().interval() == kPauseInterval; }, 3000);
     }
