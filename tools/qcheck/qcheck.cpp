@@ -103,6 +103,8 @@ private:
     // Measured the way the labels lay their text out (QLabel draws plain text through the same
     // formatting as QFontMetrics::boundingRect), with the space the game adds to each text.
     void measureRecord(const QString &path, int line, const QuestionRecord &record) {
+        for (int i = 0; i < 5; ++i)
+            checkGlyphs(path, line, i, record[i], i == 0 ? question_.font : answer_.font);
         const QSize q = question_.size;
         const QRect asked = QFontMetrics(question_.font)
                                 .boundingRect(QRect(0, 0, q.width(), INT_MAX),
@@ -128,6 +130,19 @@ private:
                            .arg(a.width())
                            .arg(record[i]));
         }
+    }
+
+    // A character missing from the IPA fonts is drawn by whatever font the system falls back to,
+    // or as an empty box where there is none.
+    void checkGlyphs(const QString &path, int line, int field, const QString &text, const QFont &font) {
+        const QFontMetrics metrics(font);
+        for (char32_t c : text.toUcs4())
+            if (c >= 0x20 && !metrics.inFontUcs4(c)) { // line breaks have their own report
+                report(path, line, ProblemKind::GlyphMissing,
+                       QStringLiteral("%1 holds \"%2\", which its font %3 does not have")
+                           .arg(fieldName(field), QString::fromUcs4(&c, 1), font.families().value(0)));
+                return;
+            }
     }
 
     // The reader takes a file that stops right after a record as if the empty line followed, and

@@ -22,6 +22,7 @@ enum class ProblemKind {
     QuestionTooLong, // question + " " does not fit the word-wrapped question label
     SameQuestion,    // the same question in two places of the files checked
     FontMissing,     // a layout font is not installed, so no text was measured
+    GlyphMissing,    // a character the label's font does not have, drawn by some other font
 };
 
 struct Problem {
