@@ -8,7 +8,10 @@
 #include <QTimer>
 
 Application::Application(SharedState &state, RandomSource &random, MediaBackend &audio)
-    : state_(state), random_(random), audio_(audio) {}
+    : showMessage([](const QString &message) {
+          QMessageBox::critical(nullptr, QStringLiteral("ＭＩＲＯ　ＶＡＬＫ"), message);
+      }),
+      state_(state), random_(random), audio_(audio) {}
 
 Application::~Application() {
     delete quiz_;
@@ -16,7 +19,7 @@ Application::~Application() {
 }
 
 void Application::reportError(const QString &message, bool fatal) {
-    QMessageBox::critical(nullptr, QStringLiteral("ＭＩＲＯ　ＶＡＬＫ"), message);
+    showMessage(message);
     if (fatal) {
         // Leave the event loop once the current event has unwound.
         QTimer::singleShot(0, qApp, [] { QApplication::exit(1); });

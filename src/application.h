@@ -7,6 +7,8 @@
 #include <QObject>
 #include <QPointer>
 
+#include <functional>
+
 #include "menus/titlewindow.h"
 #include "quiz/quizwindow.h"
 
@@ -26,6 +28,8 @@ public:
 
     // Shows a data-file fault to the player; a fatal one ends the program afterwards.
     void reportError(const QString &message, bool fatal);
+    // How faults are shown: a message box unless replaced (tests record them instead).
+    std::function<void(const QString &message)> showMessage;
 
 private:
     SharedState &state_;

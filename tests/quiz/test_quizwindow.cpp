@@ -121,3 +121,30 @@ TEST_F(WindowTest, AWholeGamePlayedWithKeysEndsInGameOverAndIsSaved) {
     QTest::keyClick(keys, Qt::Key_F);
     EXPECT_TRUE(QTest::qWaitFor([&] { return game->titleWindow() != nullptr && game->quizWindow() == nullptr; }, 3000));
 }
+
+TEST_F(WindowTest, AQuestionFileGoneBadDuringPlayIsReportedAndTheGameGoesBackToTheTitle) {
+    QStringList messages;
+    game->showMessage = [&](const QString &message) { messages << message; };
+    QuizWindow *quiz = enterEndless();
+    ASSERT_NE(quiz, nullptr);
+    QWidget *keys = quiz->findChild<QWidget *>("Picture1");
+    // Every genre file loses the end of its last record.
+    for (int g = 1; g <= 8; ++g)
+        writeBytes(folder.path(state.GenreName[g] + ".qdt"), "\"q\",\"a\",\"b\"\r\n");
+    QTest::keyClick(keys, Qt::Key_A);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !messages.isEmpty(); }, 4000));
+    EXPECT_TRUE(messages[0].contains(".qdt, line 1:")) << messages[0].toStdString();
+    EXPECT_TRUE(messages[0].contains("middle of the record")) << messages[0].toStdString();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return game->quizWindow() == nullptr && game->titleWindow() != nullptr; }, 3000));
+
+    // The guest's counters are emptied whenever the file is loaded (the title just did), so
+    // read them straight from the file: lines 7 + 6 × genre + kind of slot 0.
+    const QList<QByteArray> lines = readBytes(state.playerFilePath()).split('\n');
+    int asked = 0, answered = 0;
+    for (int g = 0; g < kGenres; ++g) {
+        asked += lines[6 + 6 * g + QuestionsAsked].trimmed().toInt();
+        answered += lines[6 + 6 * g + CorrectAnswers].trimmed().toInt() + lines[6 + 6 * g + WrongAnswers].trimmed().toInt();
+    }
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(answered, 1) << "the answer judged before the fault is saved";
+}
