@@ -5,6 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <SDL.h>
+
+#include <algorithm>
+#include <cstdlib>
+
 TEST(QuizSounds, OpensTheCuesOnceAndRewindsBeforeEveryPlay) {
     RecordingBackend backend;
     QuizSounds sounds(backend, QStringLiteral("/data"));
@@ -56,4 +61,48 @@ TEST(SdlAudio, MissingOrBrokenFilesPlayAsSilence) {
     changeMusic(*music, dir.filePath("broken.mid"));
     changeMusic(*music, dir.filePath("missing.mid"));
     EXPECT_TRUE(audio.available()) << "the device stays usable";
+}
+
+namespace {
+// Peak sample of what SDL's disk driver wrote: 16-bit stereo, native order.
+int peakOf(const QByteArray &raw) {
+    int peak = 0;
+    for (qsizetype i = 0; i + 1 < raw.size(); i += 2) {
+        const auto sample = static_cast<std::int16_t>(static_cast<unsigned char>(raw[i]) |
+                                                      static_cast<unsigned char>(raw[i + 1]) << 8);
+        peak = std::max(peak, std::abs(int(sample)));
+    }
+    return peak;
+}
+
+// Plays `file` of the shipped data for `ms` through a device that writes to a file.
+QByteArray recordPlaying(const char *file, int ms, bool music) {
+    QTemporaryDir dir;
+    const QString out = dir.filePath("out.raw");
+    const QByteArray previous = qgetenv("SDL_AUDIODRIVER");
+    qputenv("SDL_AUDIODRIVER", "disk");
+    qputenv("SDL_DISKAUDIOFILE", out.toLocal8Bit());
+    {
+        SdlAudio audio;
+        EXPECT_TRUE(audio.available());
+        auto control = audio.createControl();
+        const QString path = QStringLiteral(MIROVALK_TEST_DATA_DIR "/") + QLatin1String(file);
+        if (music) {
+            changeMusic(*control, path);
+        } else {
+            control->Open(path);
+            playCue(*control);
+        }
+        SDL_Delay(ms);
+    }
+    qputenv("SDL_AUDIODRIVER", previous);
+    return readBytes(out);
+}
+} // namespace
+
+TEST(SdlAudio, ACueAndTheMusicReallySound) {
+    EXPECT_GT(peakOf(recordPlaying("seikai.wav", 400, false)), 3000);
+    if (!QFile::exists("/usr/share/sounds/sf2/TimGM6mb.sf2"))
+        GTEST_SKIP() << "no General MIDI sound font";
+    EXPECT_GT(peakOf(recordPlaying("gameover.mid", 1500, true)), 1000) << "MIDI through FluidSynth";
 }
