@@ -6,24 +6,16 @@
 
 #include "quiz/quizwindow.h"
 
+#include "../tests/support/fakes.h"
+
 #include <QApplication>
-#include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
-#include <QTemporaryDir>
 
 #include <algorithm>
 #include <cstdio>
 #include <vector>
 
 namespace {
-void write(const QString &path, const QByteArray &bytes) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        std::abort();
-    file.write(bytes);
-}
-
 struct Run {
     double countdownMs = 0;
     std::vector<double> lateness;
@@ -78,23 +70,12 @@ int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 1;
 
-    QTemporaryDir dir;
-    QByteArray roster;
-    for (int s = 0; s < 11; ++s) {
-        roster += "\"\"\r\n\"\"\r\n";
-        for (int i = 0; i < 130; ++i)
-            roster += "0\r\n";
-    }
-    write(QDir(dir.path()).filePath("playerdata.qdt"), roster);
-    const char16_t *genres[] = {u"ＴＶゲーム", u"漫画・アニメ", u"歴史", u"音楽", u"生物・医学", u"ＴＶ・映画", u"衣食住", u"スポーツ"};
-    for (const char16_t *genre : genres)
-        write(QDir(dir.path()).filePath(QString::fromUtf16(genre) + ".qdt"),
-              QStringLiteral("\"時間切れまで待つ問題です。正しいものはどれ？\",\"正\",\"誤1\",\"誤2\",\"誤3\"\r\n\r\n").toUtf8());
+    const DataFolder folder(3); // the empty roster and eight small genre files
 
     const double nominal = 150 * kCountdownInterval;
     std::vector<double> lateness;
     for (int r = 0; r < runs; ++r) {
-        const Run run = timeOneQuestion(dir.path());
+        const Run run = timeOneQuestion(folder.dir.path());
         std::printf("run %d: countdown %.1f ms (nominal %.0f ms, %+.3f %%)\n", r + 1, run.countdownMs, nominal,
                     100.0 * (run.countdownMs - nominal) / nominal);
         lateness.insert(lateness.end(), run.lateness.begin(), run.lateness.end());

@@ -6,17 +6,9 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
+#include "../tests/support/fakes.h"
 
 namespace {
-void write(const QString &path, const QByteArray &bytes) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        std::abort();
-    file.write(bytes);
-}
 
 // A roster with every slot named and every counter set.
 void fill(SharedState &state) {
@@ -29,21 +21,6 @@ void fill(SharedState &state) {
     }
 }
 
-class NoTimer final : public GameTimer {
-public:
-    int interval() const override { return 70; }
-    void setInterval(int) override {}
-    void setEnabled(bool) override {}
-};
-class NoHost final : public QuizHost {
-public:
-    void selectPlayer() override {}
-    int runSkillSlot() override { return 0; }
-    void selectGenre() override {}
-    void showRanking() override {}
-    void showPlayerData() override {}
-    void returnToTitle() override {}
-};
 } // namespace
 
 static void SavePlayerData(benchmark::State &bench) {
@@ -79,12 +56,13 @@ static void LoadQuestionsAndSave(benchmark::State &bench) {
                     .toUtf8();
     bank += "\r\n";
     for (int g = 1; g <= kPlayedGenres; ++g)
-        write(QDir(dir.path()).filePath(state.GenreName[g] + ".qdt"), bank);
+        writeBytes(QDir(dir.path()).filePath(state.GenreName[g] + ".qdt"), bank);
     SeededRandom random(1);
-    NoTimer timer;
+    FakeTimer timer;
     SilentBackend audio;
     QuizSounds sounds(audio, dir.path());
-    NoHost host;
+    FakeHost host;
+    host.state = &state;
     QuizGame game(state, random, timer, sounds, host);
     for (auto _ : bench) {
         game.LoadQuestions();
