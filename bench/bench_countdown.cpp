@@ -27,15 +27,9 @@ Run timeOneQuestion(const QString &dataDir) {
     state.InitGame();
     ClockRandom random;
     SilentBackend audio;
-    QuizWindowServices services;
-    services.selectPlayer = [] {};
-    services.runSkillSlot = [] { return 0; };
-    services.selectGenre = [] {};
-    services.showRanking = [] {};
-    services.showPlayerData = [] {};
-    services.returnToTitle = [] {};
-    services.reportError = [](const QString &message, bool) { std::fprintf(stderr, "%s\n", qPrintable(message)); };
-    QuizWindow window(state, random, audio, services);
+    FakeHost host; // the guest plays; no other window opens
+    host.state = &state;
+    QuizWindow window(state, random, audio, host);
 
     Run run;
     QElapsedTimer clock;

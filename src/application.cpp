@@ -1,8 +1,5 @@
 #include "application.h"
 
-#include "menus/titlewindow.h"
-#include "quiz/quizwindow.h"
-
 #include <QApplication>
 #include <QMessageBox>
 #include <QTimer>
@@ -21,12 +18,15 @@ Application::~Application() {
 void Application::reportError(const QString &message, bool fatal) {
     showMessage(message);
     if (fatal) {
+        exiting_ = true;
         // Leave the event loop once the current event has unwound.
         QTimer::singleShot(0, qApp, [] { QApplication::exit(1); });
     }
 }
 
 void Application::showTitle() {
+    if (exiting_)
+        return;
     TitleWindow::Services services;
     services.openEndless = [this] { openEndless(); };
     services.openStory = [] {}; // the story map has no window yet and its button stays hidden
@@ -37,28 +37,27 @@ void Application::showTitle() {
         title_->show();
 }
 
-void Application::openEndless() {
-    QuizWindowServices services;
-    // Until the player select window exists, every game is the guest's.
-    services.selectPlayer = [this] { state_.CurrentPlayer = 0; };
-    services.runSkillSlot = [] { return 0; };                     // no skill slot window yet
-    services.selectGenre = [this] { state_.FormatValue = 0; };    // no genre select yet: at random
-    services.showRanking = [] {};
-    services.showPlayerData = [] {};
-    services.returnToTitle = [this] {
-        if (quiz_)
-            quiz_->close();
-        showTitle();
-    };
-    services.reportError = [this](const QString &message, bool fatal) { reportError(message, fatal); };
+void Application::selectPlayer() {
+    // What choosing no registered player does: the guest plays, and the guest slot starts empty.
+    state_.CurrentPlayer = 0;
+    state_.ClearPlayer();
+    state_.LoadPlayerData();
+}
 
-    quiz_ = new QuizWindow(state_, random_, audio_, std::move(services));
+void Application::returnToTitle() {
+    if (quiz_)
+        quiz_->close();
+    showTitle();
+}
+
+void Application::openEndless() {
+    quiz_ = new QuizWindow(state_, random_, audio_, *this);
     TitleWindow *title = title_;
     if (!quiz_->load()) {
         delete quiz_;
         if (title)
             title->close();
-        showTitle();
+        showTitle(); // not after a fatal fault: the program is ending
         return;
     }
     quiz_->show();

@@ -4,6 +4,12 @@
 
 #include <algorithm>
 
+namespace {
+FileError noQuestions(const SharedState &state) {
+    return FileError(state.dataDir(), 0, QStringLiteral("none of the eight genre files holds a question"));
+}
+} // namespace
+
 QuizGame::QuizGame(SharedState &state, RandomSource &random, GameTimer &timer, QuizSounds &sounds, QuizHost &host)
     : state_(state), random_(random), timer_(timer), sounds_(sounds), host_(host) {}
 
@@ -23,7 +29,7 @@ void QuizGame::CheckQuestionFiles() {
     for (int g = 1; g <= kPlayedGenres; ++g)
         anyQuestion |= !readQuestionFile(questionPath(g)).records.empty();
     if (!anyQuestion)
-        throw FileError(state_.dataDir(), 0, QStringLiteral("none of the eight genre files holds a question"));
+        throw noQuestions(state_);
 }
 
 // ---------------------------------------------------------------- the game loop
@@ -120,6 +126,7 @@ void QuizGame::NextQuestion() {
 // ---------------------------------------------------------------- the question bank
 
 void QuizGame::LoadQuestions() {
+    std::array<bool, kPlayedGenres + 1> emptyGenre{};
     for (;;) {
         random_.Randomize();
         if (SkillCounter[5] == 5)
@@ -133,9 +140,12 @@ void QuizGame::LoadQuestions() {
         }
         const QuestionFile file = readQuestionFile(questionPath(genre));
         if (file.records.empty()) {
-            // An empty genre clears its asked table and another genre is drawn. The check when
-            // the window loads makes sure some genre holds questions, so this ends.
+            // An empty genre clears its asked table and another genre is drawn, for as long as
+            // some genre may still hold questions.
             Asked[genre] = {};
+            emptyGenre[genre] = true;
+            if (std::count(emptyGenre.begin() + 1, emptyGenre.end(), true) == kPlayedGenres)
+                throw noQuestions(state_);
             continue;
         }
         for (std::size_t k = 0; k < file.records.size(); ++k)
@@ -156,8 +166,8 @@ void QuizGame::DrawQuestion() {
     if (n == 0) {
         // Only when the file shrank under a table marked for a longer one: start afresh.
         asked = {};
-        for (int r = 0; r <= LastQuestion; ++r)
-            Candidates[n++] = static_cast<std::int16_t>(r);
+        DrawQuestion();
+        return;
     }
     const int e = static_cast<int>(n * random_.Rnd());
     QuestionBase = static_cast<std::int16_t>(Candidates[e] * 5);

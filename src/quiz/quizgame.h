@@ -33,6 +33,8 @@ public:
     virtual void showRanking() = 0;
     virtual void showPlayerData() = 0;
     virtual void returnToTitle() = 0;  // the quiz window closes and the title opens
+    // A data file went bad: tell the player. `fatal` when the program cannot go on.
+    virtual void reportError(const QString &message, bool fatal) = 0;
 };
 
 // What one label of the quiz window shows.

@@ -38,18 +38,8 @@ KeyBox::KeyBox(QWidget *parent) : QWidget(parent) {
 
 int KeyBox::virtualKey(const QKeyEvent &event) {
     const int key = event.key();
-    if (event.modifiers() & Qt::KeypadModifier) {
-        if (key >= Qt::Key_0 && key <= Qt::Key_9)
-            return 96 + (key - Qt::Key_0); // numeric keypad 0..9
-        switch (key) { // the keypad with Num Lock off
-        case Qt::Key_End: return 97;
-        case Qt::Key_Down: return 98;
-        case Qt::Key_PageDown: return 99;
-        case Qt::Key_Left: return 100;
-        case Qt::Key_Clear: return 101;
-        default: return 0;
-        }
-    }
+    if (event.modifiers() & Qt::KeypadModifier)
+        return key >= Qt::Key_0 && key <= Qt::Key_9 ? 96 + (key - Qt::Key_0) : 0; // numeric keypad 0..9
     if (key >= Qt::Key_A && key <= Qt::Key_Z)
         return key; // the letter keys share their codes with the virtual keys
     return 0;
@@ -62,9 +52,9 @@ void KeyBox::keyPressEvent(QKeyEvent *event) {
         QWidget::keyPressEvent(event);
 }
 
-QuizWindow::QuizWindow(SharedState &state, RandomSource &random, MediaBackend &audio, QuizWindowServices services,
+QuizWindow::QuizWindow(SharedState &state, RandomSource &random, MediaBackend &audio, QuizHost &host,
                        QWidget *parent)
-    : QWidget(parent), state_(state), services_(std::move(services)),
+    : QWidget(parent), state_(state), host_(host),
       sounds_(std::make_unique<QuizSounds>(audio, state.dataDir())),
       game_(std::make_unique<QuizGame>(state, random, gameTimer_, *sounds_, static_cast<QuizHost &>(*this))) {
     setObjectName(QStringLiteral("quizmain"));
@@ -118,7 +108,9 @@ void QuizWindow::buildControls() {
         styleLabel(ox[s], twips(kMarkLeft[s - 1], kMarkTop[s - 1], s == 1 ? 975 : 855, 375),
                    {kMarkPink, std::nullopt,
                     layoutFont(s == 1 ? Typeface::PMincho : Typeface::PGothic, 12, true),
-                    Qt::AlignRight | Qt::AlignVCenter});
+                    Qt::AlignRight | Qt::AlignTop});
+        // A mark lies over most of its slot's number label, which must still take clicks.
+        ox[s]->setAttribute(Qt::WA_TransparentForMouseEvents);
         for (ClickableLabel *label : {ans[s], a[s]})
             connect(label, &ClickableLabel::clicked, this, [this, s] { handle([this, s] { game_->ChooseSlot(s); }); });
     }
@@ -156,6 +148,12 @@ void QuizWindow::buildControls() {
                    QString::fromUtf16(kDigits[m - 1]));
     }
 
+    // Marks and key digits are drawn over their neighbours.
+    for (int s = 1; s <= 4; ++s) {
+        ox[s]->raise();
+        menuDigit[s]->raise();
+    }
+
     Picture1 = new KeyBox(this);
     Picture1->setGeometry(twips(360, 120, 135, 135));
     connect(Picture1, &KeyBox::keyDown, this, [this](int vk) { handle([this, vk] { game_->Picture1_KeyDown(vk); }); });
@@ -168,7 +166,7 @@ bool QuizWindow::load() {
         game_->Form_Load();
     } catch (const FileError &error) {
         timer_.stop();
-        services_.reportError(error.message(), error.file() == state_.playerFilePath());
+        host_.reportError(error.message(), error.file() == state_.playerFilePath());
         return false;
     }
     render();
@@ -189,9 +187,9 @@ void QuizWindow::handle(const std::function<void()> &event) {
         // ends the program, with the previous file kept whole.
         timer_.stop();
         const bool fatal = error.file() == state_.playerFilePath();
-        services_.reportError(error.message(), fatal);
+        host_.reportError(error.message(), fatal);
         if (!fatal)
-            services_.returnToTitle();
+            host_.returnToTitle();
         return;
     }
     render();
@@ -216,28 +214,21 @@ void QuizWindow::render() {
     setCaption(LabelLife, view.lifeLine);
     setCaption(nowskill, view.heldSkill.caption);
     nowskill->setVisible(view.heldSkill.visible);
-    // Marks and key digits are drawn over their neighbours.
-    for (int s = 1; s <= 4; ++s) {
-        ox[s]->raise();
-        menuDigit[s]->raise();
-    }
 }
 
-void QuizWindow::selectPlayer() { services_.selectPlayer(); }
 int QuizWindow::runSkillSlot() {
     render();
-    return services_.runSkillSlot();
+    return host_.runSkillSlot();
 }
 void QuizWindow::selectGenre() {
     render();
-    services_.selectGenre();
+    host_.selectGenre();
 }
 void QuizWindow::showRanking() {
     render();
-    services_.showRanking();
+    host_.showRanking();
 }
 void QuizWindow::showPlayerData() {
     render();
-    services_.showPlayerData();
+    host_.showPlayerData();
 }
-void QuizWindow::returnToTitle() { services_.returnToTitle(); }

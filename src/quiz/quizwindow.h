@@ -43,25 +43,13 @@ private:
     QTimer &timer_;
 };
 
-// What the quiz window needs from the rest of the application: the windows it opens and waits
-// for, and the way back to the title.
-struct QuizWindowServices {
-    std::function<void()> selectPlayer;
-    std::function<int()> runSkillSlot;
-    std::function<void()> selectGenre;
-    std::function<void()> showRanking;
-    std::function<void()> showPlayerData;
-    std::function<void()> returnToTitle;
-    // A data file went bad: tell the player. `fatal` when the program cannot go on.
-    std::function<void(const QString &message, bool fatal)> reportError;
-};
-
 // The quiz window "quizmain": shows what the game's rules say and hands clicks, keys and the
 // ticks of its one timer to them.
 class QuizWindow : public QWidget, private QuizHost {
     Q_OBJECT
 public:
-    QuizWindow(SharedState &state, RandomSource &random, MediaBackend &audio, QuizWindowServices services,
+    // `host` opens the other windows; the quiz window shows its own state before each opens.
+    QuizWindow(SharedState &state, RandomSource &random, MediaBackend &audio, QuizHost &host,
                QWidget *parent = nullptr);
     ~QuizWindow() override;
 
@@ -77,20 +65,21 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    // QuizHost
-    void selectPlayer() override;
+    // QuizHost: the application's windows, opened over this one as it stands.
+    void selectPlayer() override { host_.selectPlayer(); }
     int runSkillSlot() override;
     void selectGenre() override;
     void showRanking() override;
     void showPlayerData() override;
-    void returnToTitle() override;
+    void returnToTitle() override { host_.returnToTitle(); }
+    void reportError(const QString &message, bool fatal) override { host_.reportError(message, fatal); }
 
     void buildControls();
     // Runs one event of the game and shows the outcome; a file fault ends the game.
     void handle(const std::function<void()> &event);
 
     SharedState &state_;
-    QuizWindowServices services_;
+    QuizHost &host_;
     QTimer timer_;
     QtGameTimer gameTimer_{timer_};
     std::unique_ptr<QuizSounds> sounds_;

@@ -12,7 +12,7 @@ constexpr const char *kRecordNames[kRecords] = {"best score", "play count", "tot
 }
 
 void SharedState::LoadPlayerData() {
-    SequentialReader in = SequentialReader::fromFile(playerFilePath());
+    SequentialReader in = SequentialReader::fromFile(playerFilePath(), TextEncoding::ShiftJis);
     // Read into copies, so a bad file leaves the roster in memory as it was.
     auto names = PlayerName;
     auto records = PlayerRecord;

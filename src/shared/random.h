@@ -7,20 +7,29 @@
 class RandomSource {
 public:
     virtual ~RandomSource() = default;
-    virtual double Rnd() = 0;
+
+    // A draw never reaches 1, so Int(Rnd × n) + 1 never reaches n + 1 (some standard libraries'
+    // uniform distributions can round up to 1.0).
+    double Rnd() {
+        const double r = next();
+        return r < 1.0 ? r : 0.0;
+    }
     virtual void Randomize() = 0;
 
     // Int(Rnd × n) + 1: a whole number in 1..n.
     int draw(int n) { return static_cast<int>(Rnd() * n) + 1; }
+
+protected:
+    virtual double next() = 0;
 };
 
 class ClockRandom final : public RandomSource {
 public:
     ClockRandom();
-    double Rnd() override;
     void Randomize() override;
 
 private:
+    double next() override { return unit_(engine_); }
     std::mt19937 engine_;
     std::uniform_real_distribution<double> unit_{0.0, 1.0};
 };
@@ -29,13 +38,10 @@ private:
 class SeededRandom final : public RandomSource {
 public:
     explicit SeededRandom(unsigned seed) : engine_(seed) {}
-    double Rnd() override {
-        const double r = unit_(engine_);
-        return r < 1.0 ? r : 0.0;
-    }
     void Randomize() override {}
 
 private:
+    double next() override { return unit_(engine_); }
     std::mt19937 engine_;
     std::uniform_real_distribution<double> unit_{0.0, 1.0};
 };

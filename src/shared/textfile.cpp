@@ -24,13 +24,15 @@ QString FileError::message() const {
     return QStringLiteral("%1: %2").arg(file_, fault_);
 }
 
-QString decodeDataFile(const QByteArray &bytes) {
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8(bytes);
-    if (!utf8.hasError()) {
-        if (text.startsWith(QChar(0xFEFF)))
-            text.remove(0, 1);
-        return text;
+QString decodeDataFile(const QByteArray &bytes, TextEncoding encoding) {
+    if (encoding == TextEncoding::Utf8OrShiftJis) {
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        QString text = utf8(bytes);
+        if (!utf8.hasError()) {
+            if (text.startsWith(QChar(0xFEFF)))
+                text.remove(0, 1);
+            return text;
+        }
     }
     QStringDecoder sjis(kCp932);
     return sjis(bytes);
@@ -39,16 +41,18 @@ QString decodeDataFile(const QByteArray &bytes) {
 SequentialReader::SequentialReader(QString text, QString fileName)
     : text_(std::move(text)), fileName_(std::move(fileName)) {}
 
-QString readDataFile(const QString &path) {
+QString readDataFile(const QString &path, TextEncoding encoding) {
     QFile file(path);
     if (!file.exists())
         throw FileError(path, 0, QStringLiteral("the file is missing"));
     if (!file.open(QIODevice::ReadOnly))
         throw FileError(path, 0, QStringLiteral("the file cannot be read (%1)").arg(file.errorString()));
-    return decodeDataFile(file.readAll());
+    return decodeDataFile(file.readAll(), encoding);
 }
 
-SequentialReader SequentialReader::fromFile(const QString &path) { return SequentialReader(readDataFile(path), path); }
+SequentialReader SequentialReader::fromFile(const QString &path, TextEncoding encoding) {
+    return SequentialReader(readDataFile(path, encoding), path);
+}
 
 void SequentialReader::fail(const QString &fault) const { failAt(line_, fault); }
 

@@ -10,11 +10,16 @@
 // The game's data files are sequential text: fields separated by commas and line ends,
 // texts between double quotes, numbers in plain decimal, CR LF after every line.
 
-// Turns raw file bytes into text: UTF-8 when the bytes are valid UTF-8 (a BOM is dropped),
-// Shift-JIS (CP932) otherwise.
-QString decodeDataFile(const QByteArray &bytes);
+// The files the game writes itself (player and ranking) are always Shift-JIS (CP932); question
+// files may also be UTF-8. Half-width katakana in Shift-JIS can happen to be valid UTF-8, so
+// only files that may really be UTF-8 are read as such.
+enum class TextEncoding { ShiftJis, Utf8OrShiftJis };
+
+// Turns raw file bytes into text: with Utf8OrShiftJis, UTF-8 when the bytes are valid UTF-8
+// (a BOM is dropped) and Shift-JIS otherwise.
+QString decodeDataFile(const QByteArray &bytes, TextEncoding encoding = TextEncoding::Utf8OrShiftJis);
 // The whole file at `path`, decoded. Throws FileError when it is missing or unreadable.
-QString readDataFile(const QString &path);
+QString readDataFile(const QString &path, TextEncoding encoding = TextEncoding::Utf8OrShiftJis);
 
 // Reads fields one by one. A quoted field is taken exactly (commas included) and whatever
 // follows its closing quote up to the next delimiter is ignored; an unquoted field is trimmed
@@ -22,7 +27,7 @@ QString readDataFile(const QString &path);
 class SequentialReader {
 public:
     SequentialReader(QString text, QString fileName);
-    static SequentialReader fromFile(const QString &path); // throws FileError
+    static SequentialReader fromFile(const QString &path, TextEncoding encoding); // throws FileError
 
     bool atEnd() const { return pos_ >= text_.size(); }
     // Line on which the next field starts (1-based).

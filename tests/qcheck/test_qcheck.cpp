@@ -89,7 +89,8 @@ TEST_F(QCheck, MeasuresAsTheQuizWindowsLabelsLayOut) {
     SharedState state(dir.path());
     SeededRandom random(1);
     SilentBackend audio;
-    QuizWindow window(state, random, audio, {});
+    FakeHost host;
+    QuizWindow window(state, random, audio, host);
     auto *question = window.findChild<QLabel *>("Label1");
     auto *answer = window.findChild<QLabel *>("ans1");
     ASSERT_TRUE(question && answer);

@@ -182,6 +182,19 @@ TEST_F(Draws, AFileWithoutTheTerminatorIsReadAsTerminated) {
     EXPECT_EQ(game.Questions[9], "d");
 }
 
+TEST_F(Draws, EveryGenreEmptiedDuringPlayIsSaidClearlyInsteadOfDrawingForEver) {
+    allGenres(3);
+    load();
+    for (int g = 1; g <= 8; ++g)
+        writeGenre(g, "\r\n");
+    try {
+        game.NextQuestion();
+        FAIL();
+    } catch (const FileError &error) {
+        EXPECT_TRUE(error.fault().contains("none of the eight genre files")) << error.message().toStdString();
+    }
+}
+
 TEST_F(Draws, EveryGenreEmptyIsSaidClearly) {
     for (int g = 1; g <= 8; ++g)
         writeGenre(g, "\r\n");

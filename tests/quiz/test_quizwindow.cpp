@@ -55,6 +55,9 @@ int slotFor(QuizWindow *window, bool right) {
 } // namespace
 
 TEST_F(WindowTest, EndlessModeOpensTheQuizWindowWithAQuestionTyping) {
+    // Whatever an earlier guest left, the guest starts empty.
+    state.PlayerRecord[0] = {0, 5, 9000, 800};
+    state.SavePlayerData();
     QuizWindow *quiz = enterEndless();
     ASSERT_NE(quiz, nullptr);
     EXPECT_TRUE(quiz->isVisible());
@@ -73,7 +76,22 @@ TEST_F(WindowTest, EndlessModeOpensTheQuizWindowWithAQuestionTyping) {
     ASSERT_NE(answer, nullptr);
     EXPECT_TRUE(answer->text().startsWith(" G"));
     EXPECT_FALSE(quiz->findChild<QLabel *>("command1")->isVisible());
-    EXPECT_EQ(state.PlayerRecord[0][PlayCount], 1);
+    EXPECT_EQ(state.PlayerRecord[0], (std::array<float, 4>{0, 1, 0, 0}));
+}
+
+TEST_F(WindowTest, ClicksOnAnAnswerOrItsNumberChooseTheSlot) {
+    QuizWindow *quiz = enterEndless();
+    ASSERT_NE(quiz, nullptr);
+    // Clicks land where a player's would: on the window, at the middle of each label.
+    for (const char *kind : {"a", "ans"}) {
+        for (int s = 1; s <= 4; ++s) {
+            auto *label = quiz->findChild<QLabel *>(QStringLiteral("%1%2").arg(QLatin1String(kind)).arg(s));
+            ASSERT_NE(label, nullptr);
+            quiz->game().ChosenSlot = 0;
+            QTest::mouseClick(quiz->windowHandle(), Qt::LeftButton, {}, label->geometry().center());
+            EXPECT_EQ(quiz->game().ChosenSlot, s) << kind << s;
+        }
+    }
 }
 
 TEST_F(WindowTest, AWholeGamePlayedWithKeysEndsInGameOverAndIsSaved) {

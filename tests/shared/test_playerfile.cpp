@@ -81,10 +81,18 @@ TEST_F(PlayerFileTest, EachValueStandsOnItsLine) {
     EXPECT_EQ(fileLines[10 * 132 + 131], "100205") << "the file ends with slot 10's last counter";
 }
 
-TEST_F(PlayerFileTest, NamesAreStoredInShiftJis) {
+TEST_F(PlayerFileTest, NamesAreStoredInShiftJisAndReadBackAsShiftJis) {
     state.PlayerName[1][0] = QStringLiteral("歴史");
     state.SavePlayerData();
     EXPECT_EQ(lines(readBytes(state.playerFilePath()))[132], QByteArray("\"\x97\xF0\x8E\x6A\""));
+    // Half-width katakana in Shift-JIS can look like UTF-8 ("ﾐｷ" is 0xD0 0xB7, "з" in UTF-8).
+    for (const char16_t *name : {u"ﾐｷ", u"ﾏｲ", u"ｱｲｳｴｵ"}) {
+        state.PlayerName[2][0] = QString::fromUtf16(name);
+        state.SavePlayerData();
+        SharedState reloaded(folder.dir.path());
+        reloaded.LoadPlayerData();
+        EXPECT_EQ(reloaded.PlayerName[2][0], QString::fromUtf16(name));
+    }
 }
 
 TEST_F(PlayerFileTest, TheGuestSlotIsEmptiedOnLoadButKeepsPlaysPointsAndRate) {

@@ -27,7 +27,10 @@ class ScriptedRandom final : public RandomSource {
 public:
     std::deque<double> script;
     int randomizeCount = 0;
-    double Rnd() override {
+    void Randomize() override { ++randomizeCount; }
+
+protected:
+    double next() override {
         if (!script.empty()) {
             const double r = script.front();
             script.pop_front();
@@ -36,7 +39,6 @@ public:
         state_ = state_ * 6364136223846793005ULL + 1442695040888963407ULL;
         return static_cast<double>(state_ >> 11) / 9007199254740992.0;
     }
-    void Randomize() override { ++randomizeCount; }
 
 private:
     unsigned long long state_ = 12345;
@@ -115,6 +117,8 @@ public:
     void showRanking() override { ++rankings; }
     void showPlayerData() override { ++playerDatas; }
     void returnToTitle() override { ++titles; }
+    void reportError(const QString &message, bool) override { errors << message; }
+    QStringList errors;
 };
 
 // Writes a file's exact bytes.
