@@ -49,6 +49,12 @@ struct QuizTest : ::testing::Test {
         game.ChooseSlot(right ? correctSlot() : wrongSlot());
         tick();
     }
+    // A whole question: typed out, answered, and the pause's tick that starts the next one.
+    void playQuestion(bool right) {
+        finishTyping();
+        answer(right);
+        tick();
+    }
     std::int32_t stat(int kind) const { return state.GenreStats[state.CurrentPlayer][game.CurrentGenre][kind]; }
     // Replaces a genre's question file.
     void writeGenre(int genre, const QByteArray &bytes) {

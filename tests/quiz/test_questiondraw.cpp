@@ -6,6 +6,7 @@
 #include "shared/textfile.h"
 
 #include <cmath>
+#include <functional>
 #include <set>
 
 namespace {
@@ -182,28 +183,24 @@ TEST_F(Draws, AFileWithoutTheTerminatorIsReadAsTerminated) {
     EXPECT_EQ(game.Questions[9], "d");
 }
 
-TEST_F(Draws, EveryGenreEmptiedDuringPlayIsSaidClearlyInsteadOfDrawingForEver) {
+TEST_F(Draws, AnEmptyBankIsSaidClearlyAtLoadAndDuringPlayInsteadOfDrawingForEver) {
+    auto expectNoQuestions = [](const std::function<void()> &step) {
+        try {
+            step();
+            FAIL();
+        } catch (const FileError &error) {
+            EXPECT_TRUE(error.fault().contains("none of the eight genre files")) << error.message().toStdString();
+        }
+    };
+    auto emptyAll = [this] {
+        for (int g = 1; g <= 8; ++g)
+            writeGenre(g, "\r\n");
+    };
     allGenres(3);
     load();
-    for (int g = 1; g <= 8; ++g)
-        writeGenre(g, "\r\n");
-    try {
-        game.NextQuestion();
-        FAIL();
-    } catch (const FileError &error) {
-        EXPECT_TRUE(error.fault().contains("none of the eight genre files")) << error.message().toStdString();
-    }
-}
-
-TEST_F(Draws, EveryGenreEmptyIsSaidClearly) {
-    for (int g = 1; g <= 8; ++g)
-        writeGenre(g, "\r\n");
-    try {
-        game.CheckQuestionFiles();
-        FAIL();
-    } catch (const FileError &error) {
-        EXPECT_TRUE(error.fault().contains("none of the eight genre files")) << error.message().toStdString();
-    }
+    emptyAll();
+    expectNoQuestions([this] { game.NextQuestion(); });
+    expectNoQuestions([this] { game.CheckQuestionFiles(); });
 }
 
 TEST_F(Draws, ShiftJisQuestionFilesLoadToo) {

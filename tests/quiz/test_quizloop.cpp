@@ -162,9 +162,7 @@ TEST_F(QuizTest, LosingTheLastLifeShowsItsMarksForASecondThenTheGameEnds) {
 TEST_F(QuizTest, AGameWithoutPointsOpensNoRankingAndKeepsAnEqualBest) {
     load();
     for (int question = 1; question <= 4; ++question) {
-        finishTyping();
-        answer(false);
-        tick();
+        playQuestion(false);
     }
     EXPECT_EQ(game.MenuMode, 1);
     EXPECT_EQ(host.rankings, 0);
@@ -193,9 +191,7 @@ TEST_F(QuizTest, KeysDriveTheResultsMenuOnceTheGameIsOver) {
     load();
     std::array<std::int16_t, 501> askedBefore{};
     for (int question = 1; question <= 4; ++question) {
-        finishTyping();
-        answer(false);
-        tick();
+        playQuestion(false);
     }
     ASSERT_EQ(game.MenuMode, 1);
     askedBefore = game.Asked[game.CurrentGenre];
@@ -244,9 +240,7 @@ TEST_F(QuizTest, SkillSlotTurnsComeAtQuestionThreeAndWaitWhileASkillIsHeld) {
     host.skillsToWin = {7};
     load();
     for (int question = 1; question <= 2; ++question) {
-        finishTyping();
-        answer(true);
-        tick();
+        playQuestion(true);
     }
     EXPECT_EQ(game.QuestionNo, 3);
     EXPECT_EQ(host.skillSlots, 1);
@@ -256,9 +250,7 @@ TEST_F(QuizTest, SkillSlotTurnsComeAtQuestionThreeAndWaitWhileASkillIsHeld) {
 
     // Question 11 earns a turn; it waits while "連続" is held.
     for (int question = 3; question <= 10; ++question) {
-        finishTyping();
-        answer(true);
-        tick();
+        playQuestion(true);
     }
     EXPECT_EQ(game.QuestionNo, 11);
     EXPECT_EQ(host.skillSlots, 1);
@@ -266,9 +258,7 @@ TEST_F(QuizTest, SkillSlotTurnsComeAtQuestionThreeAndWaitWhileASkillIsHeld) {
     game.Picture1_KeyDown(71); // G uses it
     EXPECT_EQ(game.SkillCounter[7], 1);
     EXPECT_FALSE(game.view.heldSkill.visible);
-    finishTyping();
-    answer(true);
-    tick();
+    playQuestion(true);
     EXPECT_EQ(host.skillSlots, 2) << "the waiting turn runs at the next question start";
 }
 
@@ -276,16 +266,12 @@ TEST_F(QuizTest, QuestionFiveOffersTheGenreAndTheChoiceHoldsForFiveQuestions) {
     host.genreToChoose = 6;
     load();
     for (int question = 1; question <= 4; ++question) {
-        finishTyping();
-        answer(true);
-        tick();
+        playQuestion(true);
     }
     EXPECT_EQ(host.genreSelects, 1);
     for (int question = 5; question <= 9; ++question) {
         EXPECT_EQ(game.CurrentGenre, 6) << "question " << question;
-        finishTyping();
-        answer(true);
-        tick();
+        playQuestion(true);
     }
     EXPECT_EQ(game.SkillCounter[5], 0);
     EXPECT_EQ(host.genreSelects, 1);

@@ -87,9 +87,7 @@ TEST_F(Scoring, ExtraLivesComeAboveEachThresholdOneAtATime) {
 TEST_F(Scoring, TheBonusSkillPastTwoThresholdsGivesItsSecondLifeAsTheQuestionStarts) {
     host.skillsToWin = {22};
     load();
-    finishTyping();
-    answer(false);
-    tick();
+    playQuestion(false);
     finishTyping();
     answer(false);
     state.Score = 900;
