@@ -109,7 +109,7 @@ void TitleWindow::step() {
         const QString path = state_.dataFile(QStringLiteral("title.bmp"));
         if (!picture_.load(path)) {
             timer_.stop();
-            services_.reportFatal(FileError(path, 0, QStringLiteral("the title picture is missing or not a bitmap"))
+            services_.reportFatal(FileError(path, 0, QStringLiteral("タイトル画像がないか、BMP 画像として読めません"))
                                       .message());
             return;
         }

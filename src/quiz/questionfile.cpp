@@ -5,21 +5,19 @@
 QuestionFile parseQuestions(const QString &text, const QString &fileName) {
     SequentialReader in(text, fileName);
     QuestionFile file;
-    constexpr const char *kAnswerNames[] = {"the correct answer", "the second answer", "the third answer",
-                                            "the fourth answer"};
+    constexpr const char16_t *kAnswerNames[] = {u"正解", u"二つ目の答え", u"三つ目の答え", u"四つ目の答え"};
     while (!in.atEnd()) {
         const int line = in.line();
         QuestionRecord record;
-        record[0] = in.readField("a question");
+        record[0] = in.readField(u"問題文");
         if (record[0].isEmpty())
             return file;
         if (static_cast<int>(file.records.size()) == kMaxQuestions)
-            in.failAt(line, QStringLiteral("more than %1 questions before the empty line that ends the list")
-                                .arg(kMaxQuestions));
+            in.failAt(line, QStringLiteral("終わりの空行の前に %1 問を超える問題があります").arg(kMaxQuestions));
         for (int i = 1; i <= 4; ++i) {
             if (in.atEnd())
-                in.failAt(line, QStringLiteral("the file ends in the middle of the record that starts here, before %1")
-                                    .arg(QLatin1String(kAnswerNames[i - 1])));
+                in.failAt(line, QStringLiteral("ここから始まる問題の途中でファイルが終わっています（%1がありません）")
+                                    .arg(QStringView(kAnswerNames[i - 1])));
             record[i] = in.readField(kAnswerNames[i - 1]);
         }
         file.records.push_back(std::move(record));

@@ -6,7 +6,8 @@
 
 namespace {
 FileError noQuestions(const SharedState &state) {
-    return FileError(state.dataDir(), 0, QStringLiteral("none of the eight genre files holds a question"));
+    return FileError(state.dataDir(), 0, QStringLiteral("八つのジャンルのどの問題ファイルにも問題がありません"))
+        .setRemedy(QStringLiteral("問題ファイルを直すか、付属のファイルに戻してください。"));
 }
 } // namespace
 

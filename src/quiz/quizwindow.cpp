@@ -166,7 +166,7 @@ bool QuizWindow::load() {
         game_->Form_Load();
     } catch (const FileError &error) {
         timer_.stop();
-        host_.reportError(error.message(), error.file() == state_.playerFilePath());
+        host_.reportError(error.message(), error.endsProgram());
         return false;
     }
     render();
@@ -186,7 +186,7 @@ void QuizWindow::handle(const std::function<void()> &event) {
         // game and the player goes back to the title. A player file that cannot be written
         // ends the program, with the previous file kept whole.
         timer_.stop();
-        const bool fatal = error.file() == state_.playerFilePath();
+        const bool fatal = error.endsProgram();
         host_.reportError(error.message(), fatal);
         if (!fatal)
             host_.returnToTitle();

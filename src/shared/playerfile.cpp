@@ -5,36 +5,55 @@
 #include "textfile.h"
 
 namespace {
-constexpr const char *kGenreCounterNames[kCounterKinds] = {
-    "questions asked", "correct answers", "wrong answers", "time-outs",
-    "time sum of correct answers", "time sum of wrong answers"};
-constexpr const char *kRecordNames[kRecords] = {"best score", "play count", "total points", "best rate"};
+constexpr const char16_t *kGenreCounterNames[kCounterKinds] = {
+    u"出題数", u"正解数", u"不正解数", u"時間切れ数", u"正解時の残り時間の合計", u"不正解時の残り時間の合計"};
+constexpr const char16_t *kRecordNames[kRecords] = {u"最高得点", u"プレイ回数", u"総得点", u"最高正解率"};
+
+// The four counts only ever grow from 0; the two time sums may be negative, since a time-out
+// adds the -1 its counter stood at.
+bool isCount(int counter) { return counter <= TimeOuts; }
+
+// The roster is every player's record: a fault in reading or keeping it ends the program, with
+// the file on disk left as it was.
+template <typename Operation>
+void onRoster(Operation operation) {
+    try {
+        operation();
+    } catch (FileError &error) {
+        error.setScope(FaultScope::Program);
+        throw;
+    }
 }
+} // namespace
 
 void SharedState::LoadPlayerData() {
-    SequentialReader in = SequentialReader::fromFile(playerFilePath(), TextEncoding::ShiftJis);
-    // Read into copies, so a bad file leaves the roster in memory as it was.
-    auto names = PlayerName;
-    auto records = PlayerRecord;
-    auto stats = GenreStats;
-    for (int s = 0; s < kSlots; ++s) {
-        names[s][0] = in.readField("a player name");
-        names[s][1] = in.readField("a player's second text");
-        for (int r = 0; r < kRecords; ++r)
-            records[s][r] = in.readFloat(kRecordNames[r]);
-        for (int g = 0; g < kGenres; ++g)
-            for (int n = 0; n < kCounterKinds; ++n)
-                stats[s][g][n] = in.readInteger(kGenreCounterNames[n]);
-    }
-    // The guest slot starts every run with no name, no best score and no counters; its play
-    // count, total points and best rate keep what the file says.
-    names[0] = {};
-    records[0][BestScore] = 0;
-    stats[0] = {};
+    onRoster([this] {
+        SequentialReader in = SequentialReader::fromFile(playerFilePath(), TextEncoding::ShiftJis);
+        // Read into copies, so a bad file leaves the roster in memory as it was.
+        auto names = PlayerName;
+        auto records = PlayerRecord;
+        auto stats = GenreStats;
+        for (int s = 0; s < kSlots; ++s) {
+            names[s][0] = in.readQuotedText(u"プレイヤー名");
+            names[s][1] = in.readQuotedText(u"プレイヤーの二つ目の欄");
+            for (int r = 0; r < kRecords; ++r)
+                records[s][r] = in.readFloat(kRecordNames[r], 0);
+            for (int g = 0; g < kGenres; ++g)
+                for (int n = 0; n < kCounterKinds; ++n)
+                    stats[s][g][n] = isCount(n) ? in.readInteger(kGenreCounterNames[n], 0)
+                                                : in.readInteger(kGenreCounterNames[n]);
+        }
+        in.expectEnd();
+        // The guest slot starts every run with no name, no best score and no counters; its play
+        // count, total points and best rate keep what the file says.
+        names[0] = {};
+        records[0][BestScore] = 0;
+        stats[0] = {};
 
-    PlayerName = names;
-    PlayerRecord = records;
-    GenreStats = stats;
+        PlayerName = names;
+        PlayerRecord = records;
+        GenreStats = stats;
+    });
 }
 
 void SharedState::SavePlayerData() {
@@ -54,7 +73,7 @@ void SharedState::SavePlayerData() {
                 out.endLine();
             }
     }
-    out.save(playerFilePath());
+    onRoster([&] { out.save(playerFilePath()); });
 }
 
 void SharedState::ClearPlayer() {

@@ -1,54 +1,162 @@
 #include "textfile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <cerrno>
 #include <charconv>
 #include <cmath>
+#include <cstring>
+
+#ifdef Q_OS_WIN
+#include <io.h>
+#else
+#include <fcntl.h>
+#include <unistd.h>
+#endif
 
 namespace {
 // ICU knows the Windows flavour of Shift-JIS (with the NEC and IBM extensions) by this name.
 constexpr const char *kCp932 = "windows-31j";
+
+QString quoted(QStringView text) { return u'「' + text.toString() + u'」'; }
+
+// Line (1-based) of position `pos` in `text`, counting CR LF, a lone CR and a lone LF as one
+// line end each, as the reader does.
+int lineAt(const QString &text, qsizetype pos) {
+    int line = 1;
+    for (qsizetype i = 0; i < pos; ++i) {
+        if (text[i] == u'\n' || (text[i] == u'\r' && (i + 1 >= text.size() || text[i + 1] != u'\n')))
+            ++line;
+    }
+    return line;
 }
 
-FileError::FileError(QString file, int line, QString fault)
-    : std::runtime_error(QStringLiteral("%1, line %2: %3").arg(file).arg(line).arg(fault).toStdString()),
-      file_(std::move(file)), line_(line), fault_(std::move(fault)) {}
+// Pushes what was written to `fd` out to the disk itself; false (with errno) when it fails.
+bool syncToDisk(int fd) {
+#ifdef Q_OS_WIN
+    return ::_commit(fd) == 0;
+#else
+    return ::fsync(fd) == 0;
+#endif
+}
+
+// Makes a rename in `folder` itself durable; where folders cannot be synced there is nothing to do.
+void syncFolder(const QString &folder) {
+#ifndef Q_OS_WIN
+    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+#else
+    Q_UNUSED(folder);
+#endif
+}
+
+bool isControl(QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7F; }
+
+// Shift-JIS bytes that no character stands for come out of the decoder as U+FFFD or as the
+// substitute control U+001A; a control character has no place in any data file either.
+void checkDecoded(const QString &text, TextEncoding encoding, const QString &path) {
+    const bool gameFile = encoding == TextEncoding::ShiftJis;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c == u'\r' || c == u'\n') {
+            const bool crLf = c == u'\r' ? i + 1 < text.size() && text[i + 1] == u'\n'
+                                         : i > 0 && text[i - 1] == u'\r';
+            if (gameFile && !crLf)
+                throw FileError(path, lineAt(text, i),
+                                QStringLiteral("行末が CR LF ではありません（このファイルの行はすべて CR LF で終わります）"));
+            continue;
+        }
+        if (c == u'\t' && !gameFile)
+            continue;
+        if (c == QChar::ReplacementCharacter || isControl(c))
+            throw FileError(path, lineAt(text, i),
+                            c == u'\0' ? QStringLiteral("NUL バイトがあります")
+                                       : QStringLiteral("文字として読めないバイトがあります（Shift-JIS に割り当てのない"
+                                                        "文字コードか、制御文字）"));
+    }
+}
+} // namespace
+
+FileError::FileError(QString path, int line, QString fault, QString detail)
+    : std::runtime_error(fault.toStdString()), path_(std::move(path)), line_(line), fault_(std::move(fault)),
+      detail_(std::move(detail)) {}
+
+QString FileError::fileName() const { return QFileInfo(path_).fileName(); }
+
+FileError &FileError::setRemedy(QString remedy) {
+    remedy_ = std::move(remedy);
+    return *this;
+}
+
+QString FileError::restoreRemedy() {
+    return QStringLiteral("ファイルを直すか、バックアップから元に戻してください。");
+}
+
+QString FileError::diskRemedy() {
+    return QStringLiteral("ディスクの空き容量と書き込みの権限を確かめてください。前のファイルはそのまま残っています。");
+}
 
 QString FileError::message() const {
+    QString text = quoted(fileName());
     if (line_ > 0)
-        return QStringLiteral("%1, line %2: %3").arg(file_).arg(line_).arg(fault_);
-    return QStringLiteral("%1: %2").arg(file_, fault_);
+        text += QStringLiteral("の%1行目").arg(line_);
+    text += u'：' + fault_;
+    if (!text.endsWith(u'。'))
+        text += u'。';
+    text += u'\n' + (remedy_.isEmpty() ? restoreRemedy() : remedy_);
+    text += u'\n' + QDir::toNativeSeparators(path_);
+    if (!detail_.isEmpty())
+        text += u'（' + detail_ + u'）';
+    return text;
 }
 
-QString decodeDataFile(const QByteArray &bytes, TextEncoding encoding) {
+QString decodeDataFile(const QByteArray &bytes, TextEncoding encoding, const QString &path) {
     if (encoding == TextEncoding::Utf8OrShiftJis) {
         QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
         QString text = utf8(bytes);
         if (!utf8.hasError()) {
             if (text.startsWith(QChar(0xFEFF)))
                 text.remove(0, 1);
+            checkDecoded(text, encoding, path);
             return text;
         }
+    } else if (bytes.startsWith("\xEF\xBB\xBF")) {
+        throw FileError(path, 1,
+                        QStringLiteral("ファイルの先頭に UTF-8 の印（BOM）があります。このファイルは Shift-JIS で書かれていなければなりません"));
     }
-    QStringDecoder sjis(kCp932);
-    return sjis(bytes);
+    QStringDecoder sjis(kCp932, QStringDecoder::Flag::Stateless);
+    const QString text = sjis(bytes);
+    checkDecoded(text, encoding, path);
+    return text;
 }
-
-SequentialReader::SequentialReader(QString text, QString fileName)
-    : text_(std::move(text)), fileName_(std::move(fileName)) {}
 
 QString readDataFile(const QString &path, TextEncoding encoding) {
+    const QFileInfo info(path);
+    if (info.isDir())
+        throw FileError(path, 0, QStringLiteral("ファイルのあるべき所にフォルダがあります"));
     QFile file(path);
-    if (!file.exists())
-        throw FileError(path, 0, QStringLiteral("the file is missing"));
+    if (!info.exists() && !info.isSymLink())
+        throw FileError(path, 0, QStringLiteral("ファイルがありません"));
     if (!file.open(QIODevice::ReadOnly))
-        throw FileError(path, 0, QStringLiteral("the file cannot be read (%1)").arg(file.errorString()));
-    return decodeDataFile(file.readAll(), encoding);
+        throw FileError(path, 0, QStringLiteral("ファイルを開けません"), file.errorString());
+    const QByteArray bytes = file.read(kMaxDataFileBytes + 1);
+    if (file.error() != QFileDevice::NoError)
+        throw FileError(path, 0, QStringLiteral("ファイルを読めません"), file.errorString());
+    if (bytes.size() > kMaxDataFileBytes)
+        throw FileError(path, 0,
+                        QStringLiteral("ファイルが大きすぎます（読めるのは %1 バイトまでです）").arg(kMaxDataFileBytes));
+    return decodeDataFile(bytes, encoding, path);
 }
+
+SequentialReader::SequentialReader(QString text, QString path) : text_(std::move(text)), path_(std::move(path)) {}
 
 SequentialReader SequentialReader::fromFile(const QString &path, TextEncoding encoding) {
     return SequentialReader(readDataFile(path, encoding), path);
@@ -56,9 +164,7 @@ SequentialReader SequentialReader::fromFile(const QString &path, TextEncoding en
 
 void SequentialReader::fail(const QString &fault) const { failAt(line_, fault); }
 
-void SequentialReader::failAt(int line, const QString &fault) const {
-    throw FileError(fileName_, line, fault);
-}
+void SequentialReader::failAt(int line, const QString &fault) const { throw FileError(path_, line, fault); }
 
 // Consumes one line end (CR LF, a lone LF or a lone CR) at the current position.
 void SequentialReader::skipLineEnd() {
@@ -69,34 +175,35 @@ void SequentialReader::skipLineEnd() {
     ++line_;
 }
 
-QString SequentialReader::readField(const char *what) {
+SequentialReader::Field SequentialReader::nextField(QStringView what) {
     auto isLineEnd = [this](qsizetype i) { return text_[i] == u'\r' || text_[i] == u'\n'; };
     if (atEnd())
-        fail(QStringLiteral("the file ends where %1 was expected").arg(QLatin1String(what)));
+        fail(QStringLiteral("%1があるはずの所でファイルが終わっています").arg(what));
 
     // Spaces before a field are not part of it.
     while (pos_ < text_.size() && text_[pos_] == u' ')
         ++pos_;
 
-    QString field;
+    Field field;
     if (pos_ < text_.size() && text_[pos_] == u'"') {
         const int startLine = line_;
         const qsizetype close = text_.indexOf(u'"', pos_ + 1);
         if (close < 0)
-            failAt(startLine, QStringLiteral("a quote opened here is never closed"));
-        field = text_.mid(pos_ + 1, close - pos_ - 1);
-        for (QChar c : field)
-            if (c == u'\n')
-                ++line_;
+            failAt(startLine, QStringLiteral("%1の「\"」がこの行で開いたまま閉じられていません").arg(what));
+        field.text = text_.mid(pos_ + 1, close - pos_ - 1);
+        field.quoted = true;
+        line_ = startLine + static_cast<int>(field.text.count(u'\n'));
         pos_ = close + 1;
         // Anything between the closing quote and the delimiter is not part of the field.
+        const qsizetype after = pos_;
         while (pos_ < text_.size() && text_[pos_] != u',' && !isLineEnd(pos_))
             ++pos_;
+        field.trailing = pos_ > after;
     } else {
         const qsizetype start = pos_;
         while (pos_ < text_.size() && text_[pos_] != u',' && !isLineEnd(pos_))
             ++pos_;
-        field = text_.mid(start, pos_ - start).trimmed();
+        field.text = text_.mid(start, pos_ - start).trimmed();
     }
 
     if (pos_ < text_.size()) {
@@ -108,26 +215,52 @@ QString SequentialReader::readField(const char *what) {
     return field;
 }
 
-qint32 SequentialReader::readInteger(const char *what) {
+QString SequentialReader::readField(QStringView what) { return nextField(what).text; }
+
+QString SequentialReader::readQuotedText(QStringView what) {
     const int line = line_;
-    const QString field = readField(what);
-    bool ok = false;
-    const qint32 value = field.toInt(&ok);
-    if (!ok)
-        failAt(line, QStringLiteral("%1 should be a whole number, not \"%2\"").arg(QLatin1String(what), field));
-    return value;
+    const Field field = nextField(what);
+    if (!field.quoted)
+        failAt(line, QStringLiteral("%1は「\"」で囲まれていなければなりません（%2）").arg(what, quoted(field.text)));
+    if (field.trailing)
+        failAt(line, QStringLiteral("%1を閉じる「\"」のあとに余計な文字があります").arg(what));
+    if (field.text.contains(u'\n') || field.text.contains(u'\r'))
+        failAt(line, QStringLiteral("%1の中に改行があります").arg(what));
+    return field.text;
 }
 
-float SequentialReader::readFloat(const char *what) {
+qint32 SequentialReader::readInteger(QStringView what, qint32 min, qint32 max) {
     const int line = line_;
-    const QString field = readField(what);
+    const QString field = nextField(what).text;
+    bool ok = false;
+    const qlonglong value = field.toLongLong(&ok);
+    if (!ok)
+        failAt(line, QStringLiteral("%1は整数でなければなりません（%2）").arg(what, quoted(field)));
+    if (value < min || value > max)
+        failAt(line, QStringLiteral("%1は %2 から %3 までの整数でなければなりません（%4）")
+                         .arg(what).arg(min).arg(max).arg(quoted(field)));
+    return static_cast<qint32>(value);
+}
+
+float SequentialReader::readFloat(QStringView what, float min) {
+    const int line = line_;
+    const QString field = nextField(what).text;
     const QByteArray latin = field.toLatin1();
     float value = 0;
     const char *end = latin.constData() + latin.size();
     const auto [ptr, ec] = std::from_chars(latin.constData(), end, value);
     if (latin.isEmpty() || ec != std::errc() || ptr != end || !std::isfinite(value))
-        failAt(line, QStringLiteral("%1 should be a number, not \"%2\"").arg(QLatin1String(what), field));
+        failAt(line, QStringLiteral("%1は数でなければなりません（%2）").arg(what, quoted(field)));
+    if (value < min)
+        failAt(line, QStringLiteral("%1は %2 以上でなければなりません（%3）").arg(what).arg(double(min)).arg(quoted(field)));
     return value;
+}
+
+void SequentialReader::expectEnd() {
+    while (pos_ < text_.size() && (text_[pos_] == u'\r' || text_[pos_] == u'\n'))
+        skipLineEnd();
+    if (!atEnd())
+        fail(QStringLiteral("最後の値のあとに余計なデータがあります"));
 }
 
 QString floatToText(float value) {
@@ -146,6 +279,14 @@ bool encodeCp932(const QString &text, QByteArray *out) {
     return !encoder.hasError();
 }
 
+bool isStorableText(const QString &text) {
+    for (QChar c : text)
+        if (c == u'"' || isControl(c))
+            return false;
+    QByteArray bytes;
+    return encodeCp932(text, &bytes);
+}
+
 void SequentialWriter::separate() {
     if (lineOpen_)
         text_ += u',';
@@ -154,6 +295,8 @@ void SequentialWriter::separate() {
 
 void SequentialWriter::writeText(const QString &text) {
     separate();
+    for (QChar c : text)
+        unstorable_ = unstorable_ || c == u'"' || isControl(c);
     text_ += u'"';
     text_ += text;
     text_ += u'"';
@@ -176,14 +319,36 @@ void SequentialWriter::endLine() {
 
 void SequentialWriter::save(const QString &path, const std::function<void()> &beforeCommit) const {
     QByteArray bytes;
-    if (!encodeCp932(text_, &bytes))
-        throw FileError(path, 0, QStringLiteral("a text holds a character that Shift-JIS cannot store; nothing was written"));
+    if (unstorable_ || !encodeCp932(text_, &bytes))
+        throw FileError(path, 0, QStringLiteral("保存できない文字（「\"」、改行、Shift-JIS にない文字）を含む名前があります"))
+            .setRemedy(QStringLiteral("何も書き込んでいません。前のファイルはそのまま残っています。"));
+    auto failed = [&path](const QString &fault, const QString &detail) {
+        return FileError(path, 0, fault, detail).setRemedy(FileError::diskRemedy());
+    };
+    // Unbuffered, so a write that fails (a full disk, a file size limit) fails here, where it is
+    // seen, and not in a flush that the commit would not report.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw FileError(path, 0, QStringLiteral("cannot be written (%1); the previous file is kept").arg(file.errorString()));
-    const bool written = file.write(bytes) == bytes.size();
-    if (written && beforeCommit)
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        throw failed(QStringLiteral("ファイルを書き込めません"), file.errorString());
+    qint64 done = 0;
+    while (done < bytes.size()) {
+        const qint64 n = file.write(bytes.constData() + done, bytes.size() - done);
+        if (n <= 0) {
+            const QString detail = file.errorString();
+            file.cancelWriting();
+            throw failed(QStringLiteral("保存できませんでした"), detail);
+        }
+        done += n;
+    }
+    // Every byte on the disk before the new file takes the old one's place.
+    if (!syncToDisk(file.handle())) {
+        const QString detail = QString::fromLocal8Bit(strerror(errno));
+        file.cancelWriting();
+        throw failed(QStringLiteral("保存できませんでした"), detail);
+    }
+    if (beforeCommit)
         beforeCommit();
-    if (!written || !file.commit())
-        throw FileError(path, 0, QStringLiteral("could not be saved (%1); the previous file is kept").arg(file.errorString()));
+    if (!file.commit())
+        throw failed(QStringLiteral("保存できませんでした"), file.errorString());
+    syncFolder(QFileInfo(path).absolutePath()); // the rename itself reaches the disk
 }

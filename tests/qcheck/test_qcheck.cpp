@@ -40,9 +40,9 @@ struct QCheck : ::testing::Test {
 
 TEST_F(QCheck, FaultsOfTheFormatAreFoundWhereTheyStart) {
     const QByteArray one = record("q1");
-    expectOne("partial", one + "\"q2\",\"a\",\"b\"\r\n", 2, ProblemKind::Unreadable, "ends in the middle");
-    expectOne("quote", one + "\"q2\",\"a\r\n\r\n", 2, ProblemKind::Unreadable, "never closed");
-    expectOne("toomany", questionFileBytes("G", 501), 501, ProblemKind::Unreadable, "more than 500");
+    expectOne("partial", one + "\"q2\",\"a\",\"b\"\r\n", 2, ProblemKind::Unreadable, "問題の途中でファイルが終わっています");
+    expectOne("quote", one + "\"q2\",\"a\r\n\r\n", 2, ProblemKind::Unreadable, "閉じられていません");
+    expectOne("toomany", questionFileBytes("G", 501), 501, ProblemKind::Unreadable, "500 問を超える");
     expectOne("unended", one + record("q2"), 3, ProblemKind::NoTerminator, "without the empty line");
     expectOne("cut", one + kEnd + record("lost"), 3, ProblemKind::TextAfterEnd, "never reads");
     EXPECT_TRUE(checkQuestionFiles({write("blank", one + kEnd + "\r\n  \r\n,,\r\n")}).empty()) << "harmless";
@@ -61,6 +61,10 @@ TEST_F(QCheck, FaultsOfARecordAreFoundOnItsFirstLine) {
     expectOne("word", record(QString(60, u'W')) + kEnd, 1, ProblemKind::QuestionTooLong, "the question takes");
     expectOne("glyph", record("q1", "\"藤子不二雄Ⓐ\",\"誤1\",\"誤2\",\"誤3\"") + kEnd, 1, ProblemKind::GlyphMissing,
               "the correct answer holds \"Ⓐ\"");
+    // U+87DC is missing from the IPA fonts but present in other CJK fonts a machine may have:
+    // the answer must not depend on them.
+    expectOne("fallback", record("q1", "\"蟜\",\"誤1\",\"誤2\",\"誤3\"") + kEnd, 1, ProblemKind::GlyphMissing,
+              "the correct answer holds \"蟜\"");
 }
 
 TEST_F(QCheck, TheSameQuestionIsReportedAtBothPlacesInOrder) {
@@ -125,7 +129,7 @@ TEST_F(QCheck, TheProgramPrintsEachProblemAndASummaryAndFailsOnAny) {
     EXPECT_EQ(run.exitCode(), 1);
     EXPECT_EQ(QString::fromUtf8(run.readAllStandardOutput()),
               bad + ":2: the second answer is the same as the correct answer: \"正\"\n" + missing +
-                  ": the file is missing\nqcheck: 2 problems in 2 of 2 files\n");
+                  ": ファイルがありません\nqcheck: 2 problems in 2 of 2 files\n");
 
     run.start(QStringLiteral(QCHECK_PROGRAM), {write("good.qdt", questionFileBytes("G", kMaxQuestions))});
     ASSERT_TRUE(run.waitForFinished(30000));

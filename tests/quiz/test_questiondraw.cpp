@@ -74,9 +74,9 @@ TEST_F(Draws, The500thRecordLoadsAndThe501stIsRefused) {
         game.LoadQuestions();
         FAIL();
     } catch (const FileError &error) {
-        EXPECT_TRUE(error.file().endsWith("ＴＶゲーム.qdt"));
+        EXPECT_TRUE(error.path().endsWith("ＴＶゲーム.qdt"));
         EXPECT_EQ(error.line(), 501);
-        EXPECT_TRUE(error.fault().contains("more than 500"));
+        EXPECT_TRUE(error.fault().contains("500 問を超える"));
     }
 }
 
@@ -141,8 +141,8 @@ TEST_F(Draws, TheChecksOnLoadNameTheFileAndTheLine) {
         int line;
         const char *fault;
     } cases[] = {
-        {"\"q1\",\"a\",\"b\",\"c\",\"d\"\r\n\"q2\",\"a\",\"b\"\r\n", 2, "middle of the record"},
-        {"\"q1\",\"a\",\"b\",\"c\",\"d\"\r\n\"q2\",\"a\r\n", 2, "quote"},
+        {"\"q1\",\"a\",\"b\",\"c\",\"d\"\r\n\"q2\",\"a\",\"b\"\r\n", 2, "問題の途中でファイルが終わっています"},
+        {"\"q1\",\"a\",\"b\",\"c\",\"d\"\r\n\"q2\",\"a\r\n", 2, "閉じられていません"},
         {"\"q1\",\"a\",\"b\",\"c\",\"d\"\r\n\"q2,\"a\",\"b\",\"c\",\"d\"\r\n", 0, ""},
     };
     for (const Case &c : cases) {
@@ -152,7 +152,7 @@ TEST_F(Draws, TheChecksOnLoadNameTheFileAndTheLine) {
             try {
                 game.CheckQuestionFiles();
             } catch (const FileError &error) {
-                EXPECT_TRUE(error.file().endsWith("生物・医学.qdt"));
+                EXPECT_TRUE(error.path().endsWith("生物・医学.qdt"));
             }
             continue;
         }
@@ -160,9 +160,9 @@ TEST_F(Draws, TheChecksOnLoadNameTheFileAndTheLine) {
             game.CheckQuestionFiles();
             FAIL() << c.fault;
         } catch (const FileError &error) {
-            EXPECT_TRUE(error.file().endsWith("生物・医学.qdt"));
+            EXPECT_TRUE(error.path().endsWith("生物・医学.qdt"));
             EXPECT_EQ(error.line(), c.line) << error.message().toStdString();
-            EXPECT_TRUE(error.fault().contains(QLatin1String(c.fault))) << error.message().toStdString();
+            EXPECT_TRUE(error.fault().contains(QString::fromUtf8(c.fault))) << error.message().toStdString();
         }
     }
     QFile::remove(folder.path("生物・医学.qdt"));
@@ -170,7 +170,7 @@ TEST_F(Draws, TheChecksOnLoadNameTheFileAndTheLine) {
         game.CheckQuestionFiles();
         FAIL();
     } catch (const FileError &error) {
-        EXPECT_TRUE(error.fault().contains("missing"));
+        EXPECT_TRUE(error.fault().contains("ファイルがありません"));
     }
 }
 
@@ -189,7 +189,7 @@ TEST_F(Draws, AnEmptyBankIsSaidClearlyAtLoadAndDuringPlayInsteadOfDrawingForEver
             step();
             FAIL();
         } catch (const FileError &error) {
-            EXPECT_TRUE(error.fault().contains("none of the eight genre files")) << error.message().toStdString();
+            EXPECT_TRUE(error.fault().contains("どの問題ファイルにも問題がありません")) << error.message().toStdString();
         }
     };
     auto emptyAll = [this] {

@@ -151,8 +151,8 @@ TEST_F(WindowTest, AQuestionFileGoneBadDuringPlayIsReportedAndTheGameGoesBackToT
         writeBytes(folder.path(state.GenreName[g] + ".qdt"), "\"q\",\"a\",\"b\"\r\n");
     QTest::keyClick(keys, Qt::Key_A);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !messages.isEmpty(); }, 4000));
-    EXPECT_TRUE(messages[0].contains(".qdt, line 1:")) << messages[0].toStdString();
-    EXPECT_TRUE(messages[0].contains("middle of the record")) << messages[0].toStdString();
+    EXPECT_TRUE(messages[0].contains(".qdt」の1行目：")) << messages[0].toStdString();
+    EXPECT_TRUE(messages[0].contains("問題の途中でファイルが終わっています")) << messages[0].toStdString();
     EXPECT_TRUE(QTest::qWaitFor([&] { return game->quizWindow() == nullptr && game->titleWindow() != nullptr; }, 3000));
 
     // The guest's counters are emptied whenever the file is loaded (the title just did), so

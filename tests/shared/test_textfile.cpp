@@ -31,12 +31,13 @@ TEST(SequentialReader, ReportsTheEndOfTheFileWithNameAndLine) {
     in.readField();
     in.readField();
     try {
-        in.readField("a player name");
+        in.readField(u"プレイヤー名");
         FAIL() << "reading past the end must fail";
     } catch (const FileError &error) {
-        EXPECT_EQ(error.file(), "short.qdt");
+        EXPECT_EQ(error.path(), "short.qdt");
         EXPECT_EQ(error.line(), 3);
-        EXPECT_TRUE(error.message().contains("a player name")) << error.message().toStdString();
+        EXPECT_TRUE(error.message().startsWith("「short.qdt」の3行目：プレイヤー名があるはずの所でファイルが終わっています。\n"))
+            << error.message().toStdString();
     }
 }
 
@@ -48,22 +49,22 @@ TEST(SequentialReader, ReportsAnUnclosedQuoteAtTheLineWhereItOpened) {
         FAIL();
     } catch (const FileError &error) {
         EXPECT_EQ(error.line(), 2);
-        EXPECT_TRUE(error.fault().contains("quote"));
+        EXPECT_TRUE(error.fault().contains("閉じられていません"));
     }
 }
 
 TEST(SequentialReader, NumbersMustBeNumbers) {
     SequentialReader in(QStringLiteral("12\r\n-7\r\n12.5\r\nabc\r\n"), QStringLiteral("n.qdt"));
-    EXPECT_EQ(in.readInteger("a counter"), 12);
-    EXPECT_EQ(in.readInteger("a counter"), -7);
-    EXPECT_FLOAT_EQ(in.readFloat("a record"), 12.5f);
-    EXPECT_THROW(in.readInteger("a counter"), FileError);
+    EXPECT_EQ(in.readInteger(u"数"), 12);
+    EXPECT_EQ(in.readInteger(u"数"), -7);
+    EXPECT_FLOAT_EQ(in.readFloat(u"記録"), 12.5f);
+    EXPECT_THROW(in.readInteger(u"数"), FileError);
 }
 
 TEST(DataFileDecoding, ReadsUtf8AndShiftJis) {
     const QString japanese = QStringLiteral("漫画・アニメ①～");
-    EXPECT_EQ(decodeDataFile(japanese.toUtf8()), japanese);
-    EXPECT_EQ(decodeDataFile("\xEF\xBB\xBF" + japanese.toUtf8()), japanese) << "a UTF-8 BOM is not text";
+    EXPECT_EQ(decodeDataFile(japanese.toUtf8(), TextEncoding::Utf8OrShiftJis, "t.qdt"), japanese);
+    EXPECT_EQ(decodeDataFile("\xEF\xBB\xBF" + japanese.toUtf8(), TextEncoding::Utf8OrShiftJis, "t.qdt"), japanese) << "a UTF-8 BOM is not text";
 
     QByteArray sjis;
     ASSERT_TRUE(encodeCp932(japanese, &sjis));
@@ -71,7 +72,8 @@ TEST(DataFileDecoding, ReadsUtf8AndShiftJis) {
     // "漫" is 0x96 0x9F in Shift-JIS; "①" (0x87 0x40) is one of the Windows extensions.
     EXPECT_TRUE(sjis.startsWith("\x96\x9F"));
     EXPECT_TRUE(sjis.contains("\x87\x40"));
-    EXPECT_EQ(decodeDataFile(sjis), japanese);
+    EXPECT_EQ(decodeDataFile(sjis, TextEncoding::Utf8OrShiftJis, "t.qdt"), japanese);
+    EXPECT_EQ(decodeDataFile(sjis, TextEncoding::ShiftJis, "t.qdt"), japanese);
 }
 
 TEST(SequentialWriter, WritesQuotedTextsPlainNumbersAndCrLf) {
@@ -91,7 +93,7 @@ TEST(SequentialWriter, LargeFloatsReadBackAsTheSameFloat) {
         const QString text = floatToText(value);
         EXPECT_FALSE(text.contains(u'e')) << "plain decimal, no exponent: " << text.toStdString();
         SequentialReader in(text + "\r\n", QStringLiteral("f"));
-        EXPECT_EQ(in.readFloat("a value"), value) << text.toStdString();
+        EXPECT_EQ(in.readFloat(u"値"), value) << text.toStdString();
     }
     EXPECT_EQ(floatToText(10000000.0f), "10000000");
 }
@@ -132,7 +134,7 @@ TEST(SequentialWriter, AFailedSaveNamesTheFile) {
         out.save(QStringLiteral("/nonexistent-folder/playerdata.qdt"));
         FAIL();
     } catch (const FileError &error) {
-        EXPECT_EQ(error.file(), "/nonexistent-folder/playerdata.qdt");
-        EXPECT_TRUE(error.fault().contains("previous file is kept"));
+        EXPECT_EQ(error.fileName(), "playerdata.qdt");
+        EXPECT_TRUE(error.message().contains("前のファイルはそのまま残っています")) << error.message().toStdString();
     }
 }

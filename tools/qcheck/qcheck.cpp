@@ -7,6 +7,7 @@
 
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QRawFont>
 #include <QHash>
 
 #include <algorithm>
@@ -133,11 +134,12 @@ private:
     }
 
     // A character missing from the IPA fonts is drawn by whatever font the system falls back to,
-    // or as an empty box where there is none.
+    // or as an empty box where there is none. The font file itself is asked: font metrics answer
+    // for the font with its fallbacks, which depend on what else the machine has installed.
     void checkGlyphs(const QString &path, int line, int field, const QString &text, const QFont &font) {
-        const QFontMetrics metrics(font);
+        const QRawFont raw = QRawFont::fromFont(font);
         for (char32_t c : text.toUcs4())
-            if (c >= 0x20 && !metrics.inFontUcs4(c)) { // line breaks have their own report
+            if (c >= 0x20 && !raw.supportsCharacter(c)) { // line breaks have their own report
                 report(path, line, ProblemKind::GlyphMissing,
                        QStringLiteral("%1 holds \"%2\", which its font %3 does not have")
                            .arg(fieldName(field), QString::fromUcs4(&c, 1), font.families().value(0)));
