@@ -16,6 +16,8 @@ Application::~Application() {
 }
 
 void Application::reportError(const QString &message, bool fatal) {
+    // Also into the log, where whoever looks after the machine can read it.
+    qWarning("%s", qUtf8Printable(message));
     showMessage(message);
     if (fatal) {
         exiting_ = true;

@@ -24,6 +24,8 @@ public:
 
     TitleWindow *titleWindow() const { return title_; }
     QuizWindow *quizWindow() const { return quiz_; }
+    // True once a fault has ended the program.
+    bool endedByFault() const { return exiting_; }
 
     // How faults are shown: a message box unless replaced (tests record them instead).
     std::function<void(const QString &message)> showMessage;

@@ -1,4 +1,5 @@
 #include "application.h"
+#include "shared/quitsignals.h"
 #include "shared/sdlaudio.h"
 
 #include <QApplication>
@@ -15,6 +16,12 @@ int main(int argc, char *argv[]) {
     SdlAudio audio;
     ClockRandom random;
     Application game(state, random, audio);
+    const QuitSignals quit([](int signal) {
+        qInfo("mirovalk: signal %d received, ending the game", signal);
+        QApplication::exit(0);
+    });
     game.showTitle();
-    return app.exec();
+    const int status = app.exec();
+    // Closing the last window also ends the event loop, with status 0; a fatal fault keeps its 1.
+    return game.endedByFault() ? 1 : status;
 }

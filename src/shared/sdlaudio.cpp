@@ -66,6 +66,9 @@ private:
 } // namespace
 
 SdlAudio::SdlAudio() {
+    // SDL would turn SIGINT and SIGTERM into events that nothing here reads; the game handles
+    // them itself (QuitSignals).
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
         return;
     Mix_Init(MIX_INIT_MID);
