@@ -27,8 +27,12 @@ void onRoster(Operation operation) {
 } // namespace
 
 void SharedState::LoadPlayerData() {
-    onRoster([this] {
-        SequentialReader in = SequentialReader::fromFile(playerFilePath(), TextEncoding::ShiftJis);
+    onRoster([this] { readPlayerData(readDataFile(playerFilePath(), TextEncoding::ShiftJis)); });
+}
+
+void SharedState::readPlayerData(const QString &text) {
+    onRoster([&] {
+        SequentialReader in(text, playerFilePath());
         // Read into copies, so a bad file leaves the roster in memory as it was.
         auto names = PlayerName;
         auto records = PlayerRecord;
@@ -56,7 +60,7 @@ void SharedState::LoadPlayerData() {
     });
 }
 
-void SharedState::SavePlayerData() {
+SequentialWriter SharedState::playerDataWriter() const {
     SequentialWriter out;
     for (int s = 0; s < kSlots; ++s) {
         for (const QString &name : PlayerName[s]) {
@@ -73,7 +77,11 @@ void SharedState::SavePlayerData() {
                 out.endLine();
             }
     }
-    onRoster([&] { out.save(playerFilePath()); });
+    return out;
+}
+
+void SharedState::SavePlayerData() {
+    onRoster([this] { playerDataWriter().save(playerFilePath()); });
 }
 
 void SharedState::ClearPlayer() {

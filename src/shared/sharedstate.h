@@ -1,5 +1,7 @@
 #pragma once
 
+#include "textfile.h"
+
 #include <QString>
 
 #include <array>
@@ -41,6 +43,10 @@ public:
     void LoadPlayerData();
     void SavePlayerData();
     void ClearPlayer();
+    // The roster from the player file's text, and the roster as that text, for the load and
+    // save above; the roster in memory changes only when the whole text is sound.
+    void readPlayerData(const QString &text);
+    SequentialWriter playerDataWriter() const;
 
     // Game and player state.
     std::int32_t Score = 0;

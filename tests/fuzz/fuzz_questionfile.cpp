@@ -9,8 +9,9 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
     const QByteArray bytes(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
-    const QString text = decodeDataFile(bytes);
+    QString text;
     try {
+        text = decodeDataFile(bytes, TextEncoding::Utf8OrShiftJis, QStringLiteral("fuzz.qdt"));
         const QuestionFile file = parseQuestions(text, QStringLiteral("fuzz.qdt"));
         if (file.records.size() > kMaxQuestions || file.lines.size() != file.records.size())
             std::abort();
@@ -18,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             if (record[0].isEmpty())
                 std::abort(); // an empty question ends the list, it is never a record
     } catch (const FileError &error) {
-        if (error.line() < 1 || error.line() > text.count(u'\n') + text.count(u'\r') + 1)
+        if (error.line() < 1 || error.line() > bytes.count('\n') + bytes.count('\r') + 1)
             std::abort();
     }
     return 0;
