@@ -6,7 +6,9 @@
 
 Application::Application(SharedState &state, RandomSource &random, MediaBackend &audio)
     : showMessage([](const QString &message) {
-          QMessageBox::critical(nullptr, QStringLiteral("ＭＩＲＯ　ＶＡＬＫ"), message);
+          QMessageBox box(QMessageBox::Critical, QStringLiteral("ＭＩＲＯ　ＶＡＬＫ"), message);
+          box.setDefaultButton(box.addButton(QStringLiteral("ＯＫ"), QMessageBox::AcceptRole));
+          box.exec();
       }),
       state_(state), random_(random), audio_(audio) {}
 

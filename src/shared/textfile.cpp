@@ -144,7 +144,8 @@ QString readDataFile(const QString &path, TextEncoding encoding) {
         throw FileError(path, 0, QStringLiteral("ファイルのあるべき所にフォルダがあります"));
     QFile file(path);
     if (!info.exists() && !info.isSymLink())
-        throw FileError(path, 0, QStringLiteral("ファイルがありません"));
+        throw FileError(path, 0, QStringLiteral("ファイルがありません"))
+            .setRemedy(QStringLiteral("バックアップから元に戻すか、ゲームに付いてきたファイルを置き直してください。"));
     if (!file.open(QIODevice::ReadOnly))
         throw FileError(path, 0, QStringLiteral("ファイルを開けません"), file.errorString());
     const QByteArray bytes = file.read(kMaxDataFileBytes + 1);
