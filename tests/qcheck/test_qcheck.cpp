@@ -8,6 +8,7 @@
 #include "../support/fakes.h"
 
 #include <QProcess>
+#include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
@@ -135,4 +136,24 @@ TEST_F(QCheck, TheProgramPrintsEachProblemAndASummaryAndFailsOnAny) {
     ASSERT_TRUE(run.waitForFinished(30000));
     EXPECT_EQ(run.exitCode(), 0);
     EXPECT_EQ(run.readAllStandardOutput(), "qcheck: no problems in 1 file\n");
+}
+
+// The pairs a human should read: the same fact asked twice in other words (across files, in
+// full-width and half-width forms) and the same right answer; not two questions that merely share
+// their phrasing.
+TEST_F(QCheck, PairsThatMayAskTheSameFactAreListedAcrossFiles) {
+    const QString a = write("a.qdt", record("１９６４年の東京オリンピックで、女子バレーボールの日本代表につけられた愛称は？",
+                                            "\"東洋の魔女\",\"誤1\",\"誤2\",\"誤3\"") +
+                                         record("ベルリンの壁が築かれたのは何年？", "\"1961年\",\"誤1\",\"誤2\",\"誤3\"") +
+                                         record("日本で初めて開かれたオリンピックで、聖火の最終走者を務めたのは？",
+                                                "\"坂井義則\",\"誤1\",\"誤2\",\"誤3\"") +
+                                         kEnd);
+    const QString b = write("b.qdt", record("1964年東京オリンピックの女子バレーボール日本代表の愛称は？",
+                                            "\"東洋の魔女\",\"誤a\",\"誤b\",\"誤c\"") +
+                                         record("国民皆保険が実現したのは何年？", "\"１９６１年\",\"誤a\",\"誤b\",\"誤c\"") + kEnd);
+    QStringList lines;
+    for (const SimilarPair &pair : findSimilarPairs({a, b}))
+        lines << formatPair(pair).remove(dir.path() + u'/').remove(QRegularExpression(" \\d+%"));
+    EXPECT_EQ(lines, QStringList({"a.qdt:1 ~ b.qdt:1: same right answer, questions alike",
+                                  "a.qdt:2 ~ b.qdt:2: same right answer"}));
 }

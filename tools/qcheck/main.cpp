@@ -23,10 +23,24 @@ int main(int argc, char **argv) {
     parser.addHelpOption();
     parser.addPositionalArgument(QStringLiteral("files"), QStringLiteral("Question files (.qdt) to check."),
                                  QStringLiteral("files..."));
+    const QCommandLineOption pairs(
+        QStringLiteral("pairs"),
+        QStringLiteral("Instead of checking, list every pair of records across the files that shares its right answer\n"
+                       "or most of its question text, for a human to read: they may ask the same fact or give each\n"
+                       "other away. Always exits with 0."));
+    parser.addOption(pairs);
     parser.process(app);
     const QStringList files = parser.positionalArguments();
     if (files.isEmpty())
         parser.showHelp(2);
+    if (parser.isSet(pairs)) {
+        QTextStream out(stdout);
+        const std::vector<SimilarPair> found = findSimilarPairs(files);
+        for (const SimilarPair &pair : found)
+            out << formatPair(pair) << '\n';
+        out << "qcheck: " << found.size() << " pairs to read\n";
+        return 0;
+    }
 
     const std::vector<Problem> problems = checkQuestionFiles(files);
     QTextStream out(stdout);

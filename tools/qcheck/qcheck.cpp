@@ -206,3 +206,100 @@ std::vector<Problem> checkQuestionFiles(const QStringList &paths, const TextBox 
                      [&](const Problem &x, const Problem &y) { return order(x) < order(y); });
     return problems;
 }
+
+namespace {
+struct Entry {
+    QString file;
+    int line;
+    QString answer;             // folded right answer
+    std::vector<quint32> pairs; // sorted distinct character pairs of the folded question
+};
+
+// Full-width letters and digits folded to their plain forms, without spaces and punctuation, so
+// "１９６１年" and "1961年" or a question with and without "、" compare alike.
+QString fold(const QString &text) {
+    QString folded;
+    for (QChar c : text.normalized(QString::NormalizationForm_KC))
+        if (c.isLetterOrNumber())
+            folded += c.toLower();
+    return folded;
+}
+
+std::vector<quint32> characterPairs(const QString &folded) {
+    std::vector<quint32> pairs;
+    for (qsizetype i = 0; i + 1 < folded.size(); ++i)
+        pairs.push_back(quint32(folded[i].unicode()) << 16 | folded[i + 1].unicode());
+    std::sort(pairs.begin(), pairs.end());
+    pairs.erase(std::unique(pairs.begin(), pairs.end()), pairs.end());
+    return pairs;
+}
+
+std::size_t shared(const std::vector<quint32> &a, const std::vector<quint32> &b) {
+    std::size_t n = 0;
+    for (auto i = a.begin(), j = b.begin(); i != a.end() && j != b.end();) {
+        if (*i < *j)
+            ++i;
+        else if (*j < *i)
+            ++j;
+        else
+            ++n, ++i, ++j;
+    }
+    return n;
+}
+} // namespace
+
+// Fewer shared pairs than this are a phrase two questions happen to share, not a question.
+constexpr std::size_t kFewestSharedPairs = 8;
+
+std::vector<SimilarPair> findSimilarPairs(const QStringList &paths, double alike) {
+    std::vector<Entry> entries;
+    for (const QString &path : paths) {
+        try {
+            const QuestionFile file = readQuestionFile(path);
+            for (std::size_t k = 0; k < file.records.size(); ++k)
+                entries.push_back({path, file.lines[k], fold(file.records[k][1]),
+                                   characterPairs(fold(file.records[k][0]))});
+        } catch (const FileError &) {
+            // the ordinary check reports it
+        }
+    }
+    // Pairs that half the bank shares ("のは", "初め", "何と") say nothing about a question's
+    // fact: a pair found in more than one question in a hundred is left out of the comparison.
+    QHash<quint32, int> questionsWith;
+    for (const Entry &entry : entries)
+        for (quint32 pair : entry.pairs)
+            ++questionsWith[pair];
+    const int common = std::max<int>(3, int(entries.size() / 100));
+    for (Entry &entry : entries)
+        std::erase_if(entry.pairs, [&](quint32 pair) { return questionsWith.value(pair) > common; });
+
+    std::vector<SimilarPair> found;
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        for (std::size_t j = i + 1; j < entries.size(); ++j) {
+            const Entry &a = entries[i], &b = entries[j];
+            QString reason;
+            if (!a.answer.isEmpty() && a.answer == b.answer)
+                reason = QStringLiteral("same right answer");
+            const std::size_t shorter = std::min(a.pairs.size(), b.pairs.size());
+            const std::size_t both = shared(a.pairs, b.pairs);
+            if (both >= kFewestSharedPairs) {
+                const double share = double(both) / double(shorter);
+                if (share >= alike) {
+                    const QString text = QStringLiteral("questions %1% alike").arg(qRound(share * 100));
+                    reason = reason.isEmpty() ? text : reason + QStringLiteral(", ") + text;
+                }
+            }
+            if (!reason.isEmpty())
+                found.push_back({a.file, b.file, a.line, b.line, reason});
+        }
+    return found;
+}
+
+QString formatPair(const SimilarPair &pair) {
+    return QStringLiteral("%1:%2 ~ %3:%4: %5")
+        .arg(pair.firstFile)
+        .arg(pair.firstLine)
+        .arg(pair.secondFile)
+        .arg(pair.secondLine)
+        .arg(pair.reason);
+}

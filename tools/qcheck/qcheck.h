@@ -49,3 +49,16 @@ TextBox answerBox();
 // QGuiApplication.
 std::vector<Problem> checkQuestionFiles(const QStringList &paths, const TextBox &question = questionBox(),
                                         const TextBox &answer = answerBox());
+
+// Two records that may ask the same fact or give each other away: a human reads each pair.
+struct SimilarPair {
+    QString firstFile, secondFile; // as given
+    int firstLine = 0, secondLine = 0;
+    QString reason;
+};
+// Every pair of records, across all the files given, that shares its right answer or most of its
+// question text: at least `alike` of the shorter question's character pairs, compared after width
+// folding, without spaces and punctuation, and leaving out the pairs common to many questions.
+// Files the reader refuses are left out.
+std::vector<SimilarPair> findSimilarPairs(const QStringList &paths, double alike = 0.6);
+QString formatPair(const SimilarPair &pair);
