@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev libsdl2-mixer-dev libfluidsynth3 timgm6mb-soundfont fonts-ipafont
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool imagemagick fluidsynth clang libclang-rt-14-dev
+  desktop-file-utils appstream lintian dpkg-dev file
 )
 
 missing=()

@@ -1,6 +1,7 @@
 // The generators are deterministic and the committed files in data/quiz are
 // exactly what they make; the title picture keeps its quiet areas quiet.
 #include "assets.h"
+#include "icon.h"
 #include "title.h"
 
 #include <QFile>
@@ -144,3 +145,16 @@ TEST_F(AssetsTitlePicture, CrownBandHasShadowAndLight)
 }
 
 } // namespace
+
+// The committed icons are what the generator draws, each at its own size with a see-through corner.
+TEST(AssetsIcon, EverySizeMatchesTheCommittedFile)
+{
+    for (const int size : assets::kIconSizes) {
+        QFile f(QStringLiteral(MIROVALK_SOURCE_DIR "/data/icons/hicolor/%1x%1/apps/mirovalk.png").arg(size));
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << size;
+        EXPECT_TRUE(f.readAll() == assets::iconPng(size)) << size << ": run the regenerate-assets target";
+        const QImage icon = assets::paintIcon(size);
+        EXPECT_EQ(icon.size(), QSize(size, size));
+        EXPECT_EQ(qAlpha(icon.pixel(0, 0)), 0) << size;
+    }
+}

@@ -95,6 +95,8 @@ void paintJewel(QPainter& p, QPointF centre, double rx, double ry, QColor deep, 
     p.drawEllipse(centre, rx, ry);
 }
 
+} // namespace
+
 void paintCrown(QPainter& p)
 {
     constexpr double left = 100, right = 213, bandTop = 133, bandBottom = 149;
@@ -180,6 +182,8 @@ void paintCrown(QPainter& p)
         paintJewel(p, QPointF(kCentreX + dx, (bandTop + bandBottom) / 2), 1.8, 1.8, QColor(120, 122, 130),
                    QColor(240, 240, 245));
 }
+
+namespace {
 
 // A four-pointed glint where the light catches the metal.
 void paintGlint(QPainter& p, QPointF c, double size)

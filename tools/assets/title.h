@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <QPainter>
 
 namespace mirovalk::assets {
 
@@ -16,5 +17,10 @@ constexpr int kTitleButtonsTop = 152;
 
 QImage paintTitlePicture();  // Format_RGB888
 QByteArray titlePicture();   // title.bmp, 24 bits a pixel
+
+// The grey crown alone, in the picture's coordinates, inside the rectangle below; the game's icon
+// draws it too.
+void paintCrown(QPainter& p);
+inline constexpr double kCrownLeft = 95, kCrownTop = 86, kCrownWidth = 123, kCrownHeight = 68;
 
 } // namespace mirovalk::assets
