@@ -3,6 +3,7 @@
 #include "textfile.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace {
 constexpr char16_t kFullWidthZero = u'０';
@@ -25,9 +26,16 @@ QString formatFullWidth(qint64 value, bool tenths) {
     return text;
 }
 
-SharedState::SharedState(QString dataDir) : dataDir_(std::move(dataDir)) {}
+SharedState::SharedState(QString dataDir) : folders_{dataDir, dataDir} {}
 
-QString SharedState::dataFile(const QString &name) const { return QDir(dataDir_).filePath(name); }
+SharedState::SharedState(DataFolders folders) : folders_(std::move(folders)) {}
+
+QString SharedState::dataFile(const QString &name) const {
+    const QString own = QDir(folders_.player).filePath(name);
+    if (isPlayerFile(name) || (name.endsWith(QLatin1String(".qdt")) && QFileInfo::exists(own)))
+        return own;
+    return QDir(folders_.shipped).filePath(name);
+}
 
 void SharedState::InitNameTables() {
     GenreName = {};

@@ -19,19 +19,39 @@ inline constexpr int kAreas = 21;
 enum GenreCounter { QuestionsAsked = 0, CorrectAnswers = 1, WrongAnswers = 2, TimeOuts = 3, CorrectTimeSum = 4, WrongTimeSum = 5 };
 enum PlayerRecordKind { BestScore = 0, PlayCount = 1, TotalPoints = 2, BestRate = 3 };
 
+// The files the game writes: they live with the player, never with what the game ships.
+inline bool isPlayerFile(const QString &name) {
+    return name == QLatin1String("playerdata.qdt") || name == QLatin1String("player.qdt") ||
+           name == QLatin1String("data.qdt");
+}
+
 // Full-width digits, no leading zeros. With `tenths` the last digit follows a half-width
 // "." (1234 -> "１２３.４", 5 -> "０.５"). A negative value starts with a full-width minus.
 QString formatFullWidth(qint64 value, bool tenths = false);
+
+// Where the game's files are. `shipped` holds what the game comes with: question files, sounds,
+// music, the title picture, and the first roster and ranking. `player` holds what the player's
+// games write: the roster, the ranking and the skill hand-off file, and any question file of the
+// player's own, which is used instead of the shipped file of the same genre. A portable copy keeps
+// both in the one folder "quiz" beside the executable.
+struct DataFolders {
+    QString shipped;
+    QString player;
+};
 
 // The program-wide state every window shares: the game in progress, the player roster with its
 // statistics, the story map, the name tables and the number formatter's work variables.
 // One object, created at start-up and handed to each window.
 class SharedState {
 public:
-    explicit SharedState(QString dataDir);
+    explicit SharedState(QString dataDir); // one folder for everything
+    explicit SharedState(DataFolders folders);
 
-    // Folder "quiz" beside the executable, where every data file lives.
-    const QString &dataDir() const { return dataDir_; }
+    // The shipped data folder.
+    const QString &dataDir() const { return folders_.shipped; }
+    const DataFolders &folders() const { return folders_; }
+    // Where the data file `name` is read and written: the player's folder for the files the game
+    // writes and for a question file the player put there, the shipped folder for the rest.
     QString dataFile(const QString &name) const;
 
     void InitNameTables();
@@ -77,5 +97,5 @@ public:
     QString playerFilePath() const { return dataFile(QStringLiteral("playerdata.qdt")); }
 
 private:
-    QString dataDir_;
+    DataFolders folders_;
 };
