@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
 # End-to-end trials of the real game under a virtual X display, driven with xdotool as a player
 # would drive it. Each run gets its own copy of the executable and a fresh data folder.
-#   e2e.sh <trial> <mirovalk executable> <shipped data folder>
+#   e2e.sh <trial> <build folder> <source folder>
 # Trials: sigterm (the game ends within a second when told to stop while a question counts
 # down, leaving a whole roster), fulldisk (a save the disk cannot take keeps the old roster
-# byte for byte and tells the player).
+# byte for byte and tells the player), installed (an installed game keeps each player's files in
+# their own folder and changes nothing it was installed with; a player's own question file is
+# used, and a broken one is reported).
 set -euo pipefail
-trial=$1 exe=$2 data=$3
+trial=$1 build=$2 source=$3
+exe=$build/mirovalk data=$source/data/quiz
 
 if [ -z "${E2E_INSIDE_X:-}" ]; then
   E2E_INSIDE_X=1 exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
@@ -87,6 +90,54 @@ fulldisk)
   cmp -s "$work/before" "$work/quiz/playerdata.qdt" || fail "the roster changed"
   [ "$(ls "$work/quiz" | grep -c '^playerdata')" -eq 1 ] || fail "a temporary file was left: $(ls "$work/quiz")"
   echo "the save failed, the player was told, the roster is byte for byte as before"
+  ;;
+installed)
+  prefix=$work/prefix
+  cmake --install "$build" --prefix "$prefix" >/dev/null
+  chmod -R a-w "$prefix"
+  tree() { (cd "$prefix" && find . -type f -exec md5sum {} + | sort); }
+  tree >"$work/installed.md5"
+  # Each player is a home of their own, with the usual XDG folders in it. Started in the
+  # background, the game takes the place of the subshell, so $! is the game itself.
+  as_player() {
+    local home=$work/$1; shift
+    mkdir -p "$home"
+    exec env HOME="$home" XDG_DATA_HOME="$home/.local/share" XDG_CONFIG_HOME="$home/.config" \
+      XDG_CACHE_HOME="$home/.cache" "$@"
+  }
+  own=$work/first/.local/share/mirovalk
+  as_player first "$prefix/bin/mirovalk" 2>"$work/stderr" &
+  game=$!
+  start_endless
+  sleep 6
+  xdotool key --window "$(window 'ＭＩＲＯ　ＶＡＬＫ　　灰色の王冠')" a # answer the first question
+  sleep 2
+  kill -TERM "$game"; wait "$game"
+  [ -f "$own/playerdata.qdt" ] && [ -f "$own/player.qdt" ] || fail "no roster or ranking in $own"
+  cmp -s "$own/playerdata.qdt" "$data/playerdata.qdt" && fail "the game played was not recorded in $own"
+  [ "$(sed -n 4p "$own/playerdata.qdt" | tr -d '\r')" = 1 ] || fail "the guest's play is not counted"
+  tree | cmp -s - "$work/installed.md5" || fail "something under the prefix changed"
+
+  as_player second "$prefix/bin/mirovalk" 2>"$work/stderr" &
+  game=$!
+  window 'タイトル' >/dev/null
+  kill -TERM "$game"; wait "$game"
+  cmp -s "$work/second/.local/share/mirovalk/playerdata.qdt" "$data/playerdata.qdt" ||
+    fail "a second player does not start with the empty roster"
+
+  # A question file of the player's own is read instead of the shipped one: a broken one is named.
+  printf '"a question cut short","answer"\r\n' >"$work/second/.local/share/mirovalk/歴史.qdt"
+  as_player second "$prefix/bin/mirovalk" 2>"$work/stderr" &
+  game=$!
+  click "$(window 'タイトル')" 2400 2280 2055 375
+  box=$(window 'ＭＩＲＯ　ＶＡＬＫ')
+  grep -q '「歴史.qdt」の1行目' "$work/stderr" || fail "the broken file is not named: $(cat "$work/stderr")"
+  grep -q "$work/second/.local/share/mirovalk/歴史.qdt" "$work/stderr" || fail "the message does not say which copy"
+  xdotool windowfocus --sync "$box" key Return
+  window 'タイトル' >/dev/null # back at the title
+  kill -TERM "$game"; wait "$game"
+  tree | cmp -s - "$work/installed.md5" || fail "something under the prefix changed"
+  echo "installed: each home has its own records, the installation is unchanged, an own question file is read"
   ;;
 *) fail "unknown trial $trial" ;;
 esac
