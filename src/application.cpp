@@ -1,5 +1,9 @@
 #include "application.h"
 
+#include "players/playerdatagenrewindow.h"
+#include "players/playerdatawindow.h"
+#include "players/playerselectwindow.h"
+
 #include <QApplication>
 #include <QMessageBox>
 #include <QTimer>
@@ -13,6 +17,8 @@ Application::Application(SharedState &state, RandomSource &random, MediaBackend 
       state_(state), random_(random), audio_(audio) {}
 
 Application::~Application() {
+    for (const QPointer<QWidget> &window : statisticsWindows_)
+        delete window;
     delete quiz_;
     delete title_;
 }
@@ -42,10 +48,31 @@ void Application::showTitle() {
 }
 
 void Application::selectPlayer() {
-    // What choosing no registered player does: the guest plays, and the guest slot starts empty.
-    state_.CurrentPlayer = 0;
-    state_.ClearPlayer();
-    state_.LoadPlayerData();
+    PlayerSelectWindow window(state_);
+    window.load();
+    window.exec();
+    if (window.fault())
+        throw *window.fault();
+}
+
+void Application::showPlayerData() {
+    PlayerDataWindow window(state_, [this] { openPlayerDataGenre(); });
+    window.exec();
+}
+
+void Application::openPlayerData() {
+    showWithoutWaiting(new PlayerDataWindow(state_, [this] { openPlayerDataGenre(); }));
+}
+
+void Application::openPlayerDataGenre() {
+    showWithoutWaiting(new PlayerDataGenreWindow(state_, [this] { openPlayerData(); }));
+}
+
+void Application::showWithoutWaiting(QWidget *window) {
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    statisticsWindows_.removeAll(nullptr);
+    statisticsWindows_ << window;
+    window->show();
 }
 
 void Application::returnToTitle() {

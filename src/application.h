@@ -30,22 +30,30 @@ public:
     // How faults are shown: a message box unless replaced (tests record them instead).
     std::function<void(const QString &message)> showMessage;
 
-    // QuizHost. Until their own windows exist, the player is the guest, the skill slot wins
-    // nothing, the genre is left to chance and the ranking and statistics show nothing.
+    // QuizHost. Until their own windows exist, the skill slot wins nothing, the genre is left to
+    // chance and the ranking shows nothing.
+    // The player select window, modally; a roster save that failed in it is thrown on as FileError.
     void selectPlayer() override;
     int runSkillSlot() override { return 0; }
     void selectGenre() override { state_.FormatValue = 0; }
     void showRanking() override {}
-    void showPlayerData() override {}
+    void showPlayerData() override; // the overall statistics window, modally
     void returnToTitle() override;
     // Shows a data-file fault to the player; a fatal one ends the program afterwards.
     void reportError(const QString &message, bool fatal) override;
 
+    // The statistics windows opened without waiting, each from the other one's button.
+    void openPlayerData();
+    void openPlayerDataGenre();
+
 private:
+    void showWithoutWaiting(QWidget *window);
+
     SharedState &state_;
     RandomSource &random_;
     MediaBackend &audio_;
     QPointer<TitleWindow> title_;
     QPointer<QuizWindow> quiz_;
+    QList<QPointer<QWidget>> statisticsWindows_; // open without waiting; closed with the program
     bool exiting_ = false;
 };

@@ -6,9 +6,12 @@
 // It plays on a copy of the data folder beside the game, so no player's records change.
 
 #include "application.h"
+#include "modal.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QInputMethodEvent>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -22,6 +25,27 @@ void save(QWidget *window, const QString &folder, const char *name) {
         std::fprintf(stderr, "could not save %s\n", qPrintable(path));
     else
         std::printf("%s\n", qPrintable(path));
+}
+
+// A click on the window at the middle of one of its controls, as a player's.
+void click(QWidget *window, const char *name) {
+    if (QWidget *control = window->findChild<QWidget *>(QLatin1String(name)))
+        QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, control->geometry().center());
+}
+
+// Players who have played before, so the statistics have something to show.
+void fillRoster(SharedState &state) {
+    state.PlayerName[1][0] = QStringLiteral("山田太郎");
+    state.PlayerName[2][0] = QStringLiteral("佐藤花子");
+    state.PlayerName[6][0] = QStringLiteral("クイズ王");
+    state.PlayerRecord[1] = {18250, 11, 96800, 742};
+    const std::array<std::int32_t, kCounterKinds> history[kPlayedGenres] = {
+        {64, 47, 12, 3, 4512, 1010}, {58, 39, 15, 2, 3705, 1170}, {41, 22, 15, 4, 1980, 1050},
+        {37, 25, 10, 1, 2300, 690},  {29, 17, 10, 2, 1445, 760},  {52, 36, 13, 3, 3240, 975},
+        {33, 24, 8, 1, 2160, 560},   {46, 30, 14, 2, 2790, 1036}};
+    for (int g = 1; g <= kPlayedGenres; ++g)
+        state.GenreStats[1][g] = history[g - 1];
+    state.SavePlayerData();
 }
 
 int slotFor(QuizWindow *quiz, bool right) {
@@ -53,6 +77,25 @@ int main(int argc, char *argv[]) {
     QTest::qWait(3000); // the intro is over and the title waits at rest
     save(game.titleWindow(), out, "title.png");
 
+    // The player select: the roster, a new name being typed, then a player confirmed.
+    fillRoster(state);
+    onNextModal([&](QWidget *select) {
+        QTest::qWait(300);
+        save(select, out, "playerselect-choose.png");
+        click(select, "Label3");
+        auto *box = select->findChild<QLineEdit *>(QStringLiteral("Text1"));
+        box->setFocus();
+        QInputMethodEvent typed;
+        typed.setCommitString(QStringLiteral("鈴木一郎"));
+        QApplication::sendEvent(box, &typed);
+        QTest::qWait(100);
+        save(select, out, "playerselect-newname.png");
+        click(select, "Command1");
+        click(select, "Label1");
+        QTest::qWait(100);
+        save(select, out, "playerselect-confirm.png");
+        click(select, "Command1");
+    });
     QTest::mouseClick(game.titleWindow()->findChild<QPushButton *>(QStringLiteral("Command3")), Qt::LeftButton);
     if (!QTest::qWaitFor([&] { return game.quizWindow() != nullptr; }, 5000))
         return 1;
@@ -70,6 +113,13 @@ int main(int argc, char *argv[]) {
     QTest::qWait(100);
     save(quiz, out, "quiz-judged.png");
 
+    // The game's end opens the statistics; from there the figures per genre.
+    onNextModal([&](QWidget *data) {
+        QTest::qWait(300);
+        save(data, out, "playerdata.png");
+        click(data, "Command2");
+    });
+
     // Lose the remaining lives, then look at the game-over screen and its menu.
     while (quiz->game().Lives > 0 || quiz->game().MenuMode == 0) {
         const int question = quiz->game().QuestionNo;
@@ -83,5 +133,12 @@ int main(int argc, char *argv[]) {
     }
     QTest::qWait(300);
     save(quiz, out, "quiz-gameover.png");
+    for (QWidget *window : QApplication::topLevelWidgets())
+        if (window->objectName() == QLatin1String("playerdatagenre") && window->isVisible()) {
+            click(window, "Label22");
+            QTest::qWait(100);
+            save(window, out, "playerdatagenre.png");
+            window->close();
+        }
     return 0;
 }
