@@ -46,15 +46,14 @@ QString nameFault(const QString &name) {
         return QStringLiteral("名前に「\"」は使えません");
     for (qsizetype i = 0; i < name.size(); ++i) {
         char32_t c = name[i].unicode();
-        if (QChar::isSurrogate(c)) {
-            if (!QChar::isHighSurrogate(c) || i + 1 >= name.size() || !name[i + 1].isLowSurrogate())
-                break; // half of a pair: nothing to show
+        if (name[i].isHighSurrogate() && i + 1 < name.size() && name[i + 1].isLowSurrogate()) {
             c = QChar::surrogateToUcs4(name[i], name[i + 1]);
             ++i;
         }
         if (isLineOrControl(c))
             return QStringLiteral("名前に改行や制御文字は使えません");
         const QString one = QString::fromUcs4(&c, 1);
+        // A character the player cannot see is not named.
         if (!isStorableText(one) && QChar::isPrint(c))
             return QStringLiteral("「%1」は保存できない文字です").arg(one);
     }

@@ -174,7 +174,7 @@ TEST_F(PlayerSelectionTest, TypedNamesAreStoredAsTheFileCanHoldThemOrRefused) {
         {"a\tb", "", "名前に改行や制御文字は使えません"},
         {"한국", "", "「한」は保存できない文字です"},
         {"山😀", "", "「😀」は保存できない文字です"},
-        {QString(QChar(0xD800)), "", "名前に保存できない文字があります"},
+        {"a\u200Bb", "", "名前に保存できない文字があります"}, // a zero-width space
     };
     for (const auto &c : cases) {
         PlayerSelection &select = open();

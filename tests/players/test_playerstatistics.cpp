@@ -15,6 +15,8 @@ TEST(PlayerStatistics, FiguresAsTheWindowsShowThem) {
     // Asked 7, correct 5, wrong 1, timed out 1; 600 tenths left over the correct answers, 30 at
     // the wrong one.
     const Setup history = [](SharedState &s) { s.GenreStats[kPlayer][3] = {7, 5, 1, 1, 600, 30}; };
+    // 200 tenths left over three answers: 66.7 a answer, truncated to 66.
+    const Setup thirds = [](SharedState &s) { s.GenreStats[kPlayer][3] = {3, 2, 1, 0, 150, 50}; };
     // Two of three right over genres 1 and 20, each with 120 tenths left; genre 0 is not counted.
     const Setup twoOfThree = [](SharedState &s) {
         s.GenreStats[kPlayer][1] = {2, 1, 0, 0, 120, 0};
@@ -40,6 +42,7 @@ TEST(PlayerStatistics, FiguresAsTheWindowsShowThem) {
         {Genre, history, "Label18", "４.５秒"},
         {Genre, history, "Label19", "３.０秒"},
         {Genre, history, "Label20", "１２.０秒"},
+        {Genre, thirds, "Label18", "８.４秒"},
         {Genre, nothing, "Label17", "０.０％"},
         {Genre, nothing, "Label18", "０.０秒"},
         {Overall, twoOfThree, "Label20", "３問"},
