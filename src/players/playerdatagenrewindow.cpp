@@ -27,7 +27,7 @@ constexpr int kBoxLabelOffset = 21;
 } // namespace
 
 PlayerDataGenreWindow::PlayerDataGenreWindow(SharedState &state, std::function<void()> openOverall, QWidget *parent)
-    : QDialog(parent), statistics_(state), openOverall_(std::move(openOverall)) {
+    : QDialog(parent), statistics_(state) {
     setUpPlayersWindow(this, QStringLiteral("playerdatagenre"), QStringLiteral("playerdatagenre"), 7965, 4485);
     const Qt::Alignment centred = Qt::AlignHCenter | Qt::AlignTop;
     const QFont nameFont = layoutFont(Typeface::PGothic, 14.25);
@@ -58,16 +58,7 @@ PlayerDataGenreWindow::PlayerDataGenreWindow(SharedState &state, std::function<v
              {kWhite, std::nullopt, layoutFont(Typeface::PGothic, 12, true)},
              QStringLiteral("＜ジャンル名をクリックしてください＞"));
 
-    QPushButton *overall = addButton(this, QStringLiteral("Command2"), QStringLiteral("総合データ"),
-                                     twips(3840, 3720, 2055, 495), layoutFont(Typeface::PGothic, 11.25, true));
-    QPushButton *ok = addButton(this, QStringLiteral("Command1"), QStringLiteral("ＯＫ"), twips(6360, 3720, 1095, 495),
-                                layoutFont(Typeface::PGothic, 15.75, true));
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(overall, &QPushButton::clicked, this, [this] {
-        accept();
-        if (openOverall_)
-            openOverall_();
-    });
+    addStatisticsButtons(this, QStringLiteral("総合データ"), 3720, 6360, std::move(openOverall));
 
     statistics_.Form_Load();
     render();
@@ -81,6 +72,5 @@ void PlayerDataGenreWindow::render() {
     Label36->setText(statistics_.name);
     Label3->setText(statistics_.genre);
     Label3->setVisible(statistics_.genreVisible);
-    for (auto it = values.begin(); it != values.end(); ++it)
-        it.value()->setText(statistics_.captions.value(it.key()));
+    showCaptions(values, statistics_.captions);
 }

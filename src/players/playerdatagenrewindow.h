@@ -23,7 +23,6 @@ private:
     void render();
 
     GenreStatistics statistics_;
-    std::function<void()> openOverall_;
     QLabel *Label3 = nullptr, *Label36 = nullptr;
     std::array<ClickableLabel *, GenreStatistics::kGenreBoxes + 1> box{}; // Label22..Label33 at 1..12
     QMap<QString, QLabel *> values;

@@ -21,7 +21,7 @@ constexpr FigureRow kRows[] = {
 } // namespace
 
 PlayerDataWindow::PlayerDataWindow(SharedState &state, std::function<void()> openGenres, QWidget *parent)
-    : QDialog(parent), statistics_(state), openGenres_(std::move(openGenres)) {
+    : QDialog(parent), statistics_(state) {
     setUpPlayersWindow(this, QStringLiteral("playerdata"), QStringLiteral("Form1"), 7410, 3960);
     const QFont nameFont = layoutFont(Typeface::PGothic, 14.25);
 
@@ -37,19 +37,9 @@ PlayerDataWindow::PlayerDataWindow(SharedState &state, std::function<void()> ope
     addLabel(this, QStringLiteral("Label13"), twips(3840, 1080, 3495, 1815), {kBlack, kLightCyan, nameFont});
     const QMap<QString, QLabel *> values = addFigureRows(this, kRows);
 
-    QPushButton *genres = addButton(this, QStringLiteral("Command2"), QStringLiteral("ジャンル別データ"),
-                                    twips(3840, 3120, 2055, 495), layoutFont(Typeface::PGothic, 11.25, true));
-    QPushButton *ok = addButton(this, QStringLiteral("Command1"), QStringLiteral("ＯＫ"), twips(6120, 3120, 1095, 495),
-                                layoutFont(Typeface::PGothic, 15.75, true));
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(genres, &QPushButton::clicked, this, [this] {
-        accept();
-        if (openGenres_)
-            openGenres_();
-    });
+    addStatisticsButtons(this, QStringLiteral("ジャンル別データ"), 3120, 6120, std::move(openGenres));
 
     statistics_.Form_Load();
     name->setText(statistics_.name);
-    for (auto it = values.begin(); it != values.end(); ++it)
-        it.value()->setText(statistics_.captions.value(it.key()));
+    showCaptions(values, statistics_.captions);
 }

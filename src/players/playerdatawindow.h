@@ -19,5 +19,4 @@ public:
 
 private:
     OverallStatistics statistics_;
-    std::function<void()> openGenres_;
 };

@@ -42,3 +42,22 @@ QMap<QString, QLabel *> addFigureRows(QWidget *parent, std::span<const FigureRow
     }
     return values;
 }
+
+void showCaptions(const QMap<QString, QLabel *> &labels, const QMap<QString, QString> &captions) {
+    for (auto it = labels.begin(); it != labels.end(); ++it)
+        it.value()->setText(captions.value(it.key()));
+}
+
+void addStatisticsButtons(QDialog *window, const QString &otherCaption, int top, int okLeft,
+                          std::function<void()> openOther) {
+    QPushButton *other = addButton(window, QStringLiteral("Command2"), otherCaption, twips(3840, top, 2055, 495),
+                                   layoutFont(Typeface::PGothic, 11.25, true));
+    QPushButton *ok = addButton(window, QStringLiteral("Command1"), QStringLiteral("ＯＫ"), twips(okLeft, top, 1095, 495),
+                                layoutFont(Typeface::PGothic, 15.75, true));
+    QObject::connect(ok, &QPushButton::clicked, window, &QDialog::accept);
+    QObject::connect(other, &QPushButton::clicked, window, [window, openOther = std::move(openOther)] {
+        window->accept();
+        if (openOther)
+            openOther();
+    });
+}

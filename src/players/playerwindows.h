@@ -6,6 +6,7 @@
 #include <QMap>
 #include <QPushButton>
 
+#include <functional>
 #include <span>
 
 // Pieces the players' windows share.
@@ -44,3 +45,11 @@ struct FigureRow {
 };
 // Builds the rows; returns the value labels by name.
 QMap<QString, QLabel *> addFigureRows(QWidget *parent, std::span<const FigureRow> rows);
+// Shows each figure label's caption.
+void showCaptions(const QMap<QString, QLabel *> &labels, const QMap<QString, QString> &captions);
+
+// The two buttons of a statistics window, side by side at `top`: Command2 (`otherCaption`) closes
+// the window and then runs `openOther`, which opens the other statistics window without waiting;
+// Command1 "ＯＫ" at `okLeft` closes it.
+void addStatisticsButtons(QDialog *window, const QString &otherCaption, int top, int okLeft,
+                          std::function<void()> openOther);
