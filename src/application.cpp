@@ -1,8 +1,11 @@
 #include "application.h"
 
+#include "menus/genreselectwindow.h"
+#include "menus/skillslotwindow.h"
 #include "players/playerdatagenrewindow.h"
 #include "players/playerdatawindow.h"
 #include "players/playerselectwindow.h"
+#include "shared/fileerror.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -19,6 +22,7 @@ Application::Application(SharedState &state, RandomSource &random, MediaBackend 
 Application::~Application() {
     for (const QPointer<QWidget> &window : statisticsWindows_)
         delete window;
+    delete map_;
     delete quiz_;
     delete title_;
 }
@@ -39,9 +43,9 @@ void Application::showTitle() {
         return;
     TitleWindow::Services services;
     services.openEndless = [this] { openEndless(); };
-    services.openStory = [] {}; // the story map has no window yet and its button stays hidden
+    services.openStory = [this] { openStory(); }; // its button stays hidden
     services.exitGame = [] { QApplication::quit(); };
-    services.reportFatal = [this](const QString &message) { reportError(message, true); };
+    services.reportError = [this](const QString &message, bool fatal) { reportError(message, fatal); };
     title_ = new TitleWindow(state_, std::move(services));
     if (title_->load())
         title_->show();
@@ -94,4 +98,40 @@ void Application::openEndless() {
     quiz_->show();
     if (title)
         title->close();
+}
+
+void Application::openStory() {
+    auto *map = new StoryMapWindow(state_);
+    if (!map->load()) {
+        // Every area is cleared: the story is over, and so is the program.
+        delete map;
+        exiting_ = true;
+        QTimer::singleShot(0, qApp, [] { QApplication::exit(0); });
+        return;
+    }
+    map_ = map;
+    connect(map, &StoryMapWindow::closed, this, [this] { showTitle(); });
+    map->show();
+    TitleWindow *title = title_;
+    try {
+        selectPlayer();
+    } catch (const FileError &error) {
+        reportError(error.message(), error.endsProgram());
+    }
+    if (title)
+        title->close();
+}
+
+bool Application::runSkillSlot() {
+    SkillSlotWindow slot(state_, random_, audio_, [this](const QString &message) { reportError(message, false); },
+                         quiz_);
+    slot.load();
+    slot.exec();
+    return slot.handedOver();
+}
+
+void Application::selectGenre() {
+    GenreSelectWindow genres(state_, random_, quiz_);
+    genres.load();
+    genres.exec();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "menus/storymapwindow.h"
 #include "menus/titlewindow.h"
 #include "quiz/quizwindow.h"
 #include "shared/random.h"
@@ -21,21 +22,24 @@ public:
 
     void showTitle();
     void openEndless();
+    // Story mode: the map opens without waiting and the player is chosen over it; when the map
+    // closes the title comes back, as no area has a quiz of its own yet.
+    void openStory();
 
     TitleWindow *titleWindow() const { return title_; }
     QuizWindow *quizWindow() const { return quiz_; }
+    StoryMapWindow *mapWindow() const { return map_; }
     // True once a fault has ended the program.
     bool endedByFault() const { return exiting_; }
 
     // How faults are shown: a message box unless replaced (tests record them instead).
     std::function<void(const QString &message)> showMessage;
 
-    // QuizHost. Until their own windows exist, the skill slot wins nothing, the genre is left to
-    // chance and the ranking shows nothing.
+    // QuizHost. Until its own window exists, the ranking shows nothing.
     // The player select window, modally; a roster save that failed in it is thrown on as FileError.
     void selectPlayer() override;
-    int runSkillSlot() override { return 0; }
-    void selectGenre() override { state_.FormatValue = 0; }
+    bool runSkillSlot() override;
+    void selectGenre() override;
     void showRanking() override {}
     void showPlayerData() override; // the overall statistics window, modally
     void returnToTitle() override;
@@ -55,5 +59,6 @@ private:
     QPointer<TitleWindow> title_;
     QPointer<QuizWindow> quiz_;
     QList<QPointer<QWidget>> statisticsWindows_; // open without waiting; closed with the program
+    QPointer<StoryMapWindow> map_;
     bool exiting_ = false;
 };

@@ -4,32 +4,32 @@ TitleAnimation::TitleAnimation() = default;
 
 void TitleAnimation::chooseMode(Mode mode) {
     TitleMode = mode;
-    TitleStep = 999;
+    TitleStep = kModeChosenStep;
 }
 
 TitleAnimation::Action TitleAnimation::tick() {
     TitleStep += 1;
-    if (TitleStep > kIdleStep && TitleStep < 1000)
+    if (TitleStep > kIdleStep && TitleStep < kCurtainStep)
         TitleStep = kIdleStep; // the intro waits here until a mode is chosen
     const int step = TitleStep;
 
-    if (step >= 1 && step <= 80) {
+    if (step >= 1 && step <= kLastLetterStep) {
         // Letter k (0-based) appears at step 10k + 1 and shrinks by 6 pt a step to 36 pt.
-        const int k = (step - 1) / 10;
-        const int phase = step - 10 * k;
+        const int k = (step - 1) / kStepsPerLetter;
+        const int phase = step - kStepsPerLetter * k;
         if (phase == 1) {
             letters[k].visible = true;
             if (k > 0)
                 letters[k - 1].colour = kBlue;
         } else {
-            letters[k].pointSize = 96 - 6 * phase;
+            letters[k].pointSize = kLargestPointSize - kShrinkPerStep * phase;
         }
-    } else if (step == 81) {
+    } else if (step == kWhiteStep) {
         background = kWhite;
         letters[kLetters - 1].colour = kBlue;
-    } else if (step >= 82 && step <= 122 && (step - 82) % 10 == 0) {
-        subtitleWidth = 340 * ((step - 82) / 10 + 1); // uncovered from the left in five steps
-    } else if (step == 132) {
+    } else if (step >= kSubtitleFirstStep && step <= kSubtitleLastStep && (step - kSubtitleFirstStep) % 10 == 0) {
+        subtitleWidth = kSubtitleStepWidth * ((step - kSubtitleFirstStep) / 10 + 1); // uncovered from the left
+    } else if (step == kPictureStep) {
         pictureVisible = true;
     } else if (step == kCurtainStep) {
         curtainVisible = true;
@@ -37,8 +37,8 @@ TitleAnimation::Action TitleAnimation::tick() {
             letter.visible = false;
         subtitleVisible = false;
         pictureVisible = false;
-    } else if (step > kCurtainStep && step <= 1013) {
-        curtainWidth = (step - kCurtainStep) * 400;
+    } else if (step > kCurtainStep && step <= kCurtainClosedStep) {
+        curtainWidth = (step - kCurtainStep) * kCurtainStepWidth;
     } else if (step == kHandOverStep) {
         if (TitleMode == Mode::Endless)
             return Action::OpenEndless;

@@ -89,7 +89,7 @@ bool TitleWindow::load() {
         state_.InitNameTables();
         state_.InitGame();
     } catch (const FileError &error) {
-        services_.reportFatal(error.message());
+        services_.reportError(error.message(), error.endsProgram());
         return false;
     }
     Command[1]->hide();
@@ -109,8 +109,10 @@ void TitleWindow::step() {
         const QString path = state_.dataFile(QStringLiteral("title.bmp"));
         if (!picture_.load(path)) {
             timer_.stop();
-            services_.reportFatal(FileError(path, 0, QStringLiteral("タイトル画像がないか、BMP 画像として読めません"))
-                                      .message());
+            // The title cannot be shown without its picture.
+            const FileError error =
+                FileError(path, 0, QStringLiteral("タイトル画像がないか、BMP 画像として読めません")).setScope(FaultScope::Program);
+            services_.reportError(error.message(), error.endsProgram());
             return;
         }
         Image1->setPixmap(picture_);

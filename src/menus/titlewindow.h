@@ -20,7 +20,8 @@ public:
         std::function<void()> openEndless;  // the curtain has closed on ＥＮＤＬＥＳＳ　ＭＯＤＥ
         std::function<void()> openStory;    // likewise for ＳＴＯＲＹ　ＭＯＤＥ
         std::function<void()> exitGame;     // ＥＸＩＴ
-        std::function<void(const QString &message)> reportFatal;
+        // A data file fault; `fatal` when the program cannot go on.
+        std::function<void(const QString &message, bool fatal)> reportError;
     };
 
     TitleWindow(SharedState &state, Services services, QWidget *parent = nullptr);

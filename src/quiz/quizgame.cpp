@@ -1,6 +1,7 @@
 #include "quizgame.h"
 
-#include "shared/fileerror.h"
+#include "shared/keys.h"
+#include "shared/skillhandoff.h"
 
 #include <algorithm>
 
@@ -33,22 +34,119 @@ void QuizGame::CheckQuestionFiles() {
         throw noQuestions(state_);
 }
 
-// ---------------------------------------------------------------- the game loop
+// ---------------------------------------------------------------- what the window hands over
 
-void QuizGame::Form_Load() {
-    host_.selectPlayer();
-    // The play count grows once per opening of the window; "続ける" does not count again.
-    state_.PlayerRecord[player()][PlayCount] += 1;
-    TypeInterval = kTypeInterval;
-    sounds_.OpenSounds();
-    NewGame();
+template <typename Event>
+void QuizGame::guarded(Event event) {
+    try {
+        event();
+    } catch (const FileError &error) {
+        breakOff(error);
+    }
 }
+
+void QuizGame::breakOff(const FileError &error) {
+    timer_.setEnabled(false);
+    if (error.endsProgram()) {
+        host_.reportError(error.message(), true);
+        return;
+    }
+    // Every statistic was saved as it changed; the game cut short keeps its best score and rate
+    // too, and the player goes back to the title.
+    host_.reportError(error.message(), false);
+    try {
+        RecordBest();
+    } catch (const FileError &saveError) {
+        host_.reportError(saveError.message(), saveError.endsProgram());
+        return;
+    }
+    host_.returnToTitle();
+}
+
+bool QuizGame::load() {
+    try {
+        CheckQuestionFiles();
+        host_.selectPlayer();
+        // The play count grows once per opening of the window; "続ける" does not count again.
+        state_.PlayerRecord[player()][PlayCount] += 1;
+        TypeInterval = kTypeInterval;
+        sounds_.OpenSounds();
+        NewGame();
+    } catch (const FileError &error) {
+        timer_.setEnabled(false);
+        host_.reportError(error.message(), error.endsProgram());
+        return false;
+    }
+    return true;
+}
+
+void QuizGame::tick() {
+    guarded([this] {
+        if (Lives == 0)
+            MenuMode = 1;
+        if (TimeLeft == 0)
+            TimeOver = 1;
+        if (timer_.interval() == TypeInterval)
+            TypeStep();
+        if (timer_.interval() == kPauseInterval) {
+            timer_.setInterval(kCountdownInterval);
+            NextQuestion();
+            if (MenuMode == 1) // the game just ended
+                return;
+        }
+        if (timer_.interval() == kSlowCountdownInterval || timer_.interval() == kCountdownInterval)
+            CountdownStep();
+        view.time = fullWidth(std::max<std::int16_t>(TimeLeft, 0));
+        if (ChosenSlot > 0 || TimeOver == 1)
+            AnswerCheck();
+    });
+}
+
+void QuizGame::chooseSlot(int slot) {
+    if (MenuMode == 0 && slot >= 1 && slot <= 4)
+        ChosenSlot = static_cast<std::int16_t>(slot);
+}
+
+void QuizGame::key(int virtualKey) {
+    const int position = VirtualKey::position(virtualKey);
+    if (position == 0)
+        return;
+    if (MenuMode == 1) {
+        if (position <= 4)
+            chooseMenu(static_cast<MenuEntry>(position));
+    } else if (position <= 4) {
+        // Keys choose any slot, also one whose answer was taken away or already marked wrong.
+        ChosenSlot = static_cast<std::int16_t>(position);
+    } else {
+        useHeldSkill();
+    }
+}
+
+void QuizGame::useHeldSkill() {
+    // Once the game is over a held skill stays on show but takes no use: a question pass would
+    // run the end of the game a second time.
+    if (MenuMode == 0 && view.heldSkill.visible)
+        guarded([this] { UseSkill(); });
+}
+
+void QuizGame::chooseMenu(MenuEntry entry) {
+    if (MenuMode != 1)
+        return;
+    switch (entry) {
+    case MenuEntry::Continue: guarded([this] { NewGame(); }); break;
+    case MenuEntry::Ranking: host_.showRanking(); break;
+    case MenuEntry::Data: host_.showPlayerData(); break;
+    case MenuEntry::Exit: host_.returnToTitle(); break;
+    }
+}
+
+// ---------------------------------------------------------------- the game loop
 
 void QuizGame::NewGame() {
     state_.Score = 0;
     ExtendLevel = 0;
     QuestionNo = 0;
-    Lives = 4;
+    Lives = kStartLives;
     state_.QuestionCount = 0;
     CorrectCount = 0;
     Streak = 0;
@@ -65,38 +163,18 @@ void QuizGame::NewGame() {
 
 void QuizGame::hideMenu(bool hidden) { view.menuVisible = !hidden; }
 
-void QuizGame::Timer1_Timer() {
-    if (Lives == 0)
-        MenuMode = 1;
-    if (TimeLeft == 0)
-        TimeOver = 1;
-    if (timer_.interval() == TypeInterval)
-        TypeStep();
-    if (timer_.interval() == kPauseInterval) {
-        timer_.setInterval(kCountdownInterval);
-        NextQuestion();
-        if (Lives == 0) // the game just ended
-            return;
-    }
-    if (timer_.interval() == kSlowCountdownInterval || timer_.interval() == kCountdownInterval)
-        CountdownStep();
-    view.time = fullWidth(std::max<std::int16_t>(TimeLeft, 0));
-    if (ChosenSlot > 0 || TimeOver == 1)
-        AnswerCheck();
-}
-
 void QuizGame::NextQuestion() {
     if (Lives == 0) {
         GameOver();
         return;
     }
-    SkillCounter[25] = 0; // a time stop ends with its question
+    SkillCounter[Skill::TimeStop] = 0; // a time stop ends with its question
     QuestionNo += 1;
     state_.QuestionCount += 1;
     if (QuestionNo % 8 == 3)
         PendingSlots += 1;
     if (QuestionNo % 10 == 5)
-        SkillCounter[5] += 5;
+        SkillCounter[Skill::GenreSelect] += 5; // a free choice of genre for five questions
     if (PendingSlots > 0 && HeldSkill == 0)
         RunSkillSlot();
     ShowHeldSkill();
@@ -130,15 +208,18 @@ void QuizGame::LoadQuestions() {
     std::array<bool, kPlayedGenres + 1> emptyGenre{};
     for (;;) {
         random_.Randomize();
-        if (SkillCounter[5] == 5)
+        auto &choice = SkillCounter[Skill::GenreSelect];
+        if (choice == 5)
             SelectGenre();
-        int genre;
-        if (SkillCounter[5] < 1) {
-            genre = random_.draw(kPlayedGenres);
-        } else {
-            SkillCounter[5] -= 1;
+        int genre = 0;
+        if (choice >= 1) {
+            choice -= 1;
             genre = ChosenGenre;
         }
+        // Choice granted again while some was left opens no window and keeps the genre picked
+        // last; with none picked yet there is no genre to keep, and chance decides.
+        if (genre < 1 || genre > kPlayedGenres)
+            genre = random_.draw(kPlayedGenres);
         const QuestionFile file = readQuestionFile(questionPath(genre));
         if (file.records.empty()) {
             // An empty genre clears its asked table and another genre is drawn, for as long as
@@ -198,9 +279,9 @@ void QuizGame::TypeStep() {
     view.question = TypedText;
     if (TypedText == text) {
         ShowAnswers();
-        if (SkillCounter[2] > 0) {
+        if (SkillCounter[Skill::Slow] > 0) {
             timer_.setInterval(kSlowCountdownInterval);
-            SkillCounter[2] -= 1;
+            SkillCounter[Skill::Slow] -= 1;
         } else {
             timer_.setInterval(kCountdownInterval);
         }
@@ -208,21 +289,22 @@ void QuizGame::TypeStep() {
 }
 
 void QuizGame::ShowAnswers() {
-    if (SkillCounter[6] > 0 && Lives <= 2) { // prayer
-        SkillCounter[6] -= 1;
+    if (SkillCounter[Skill::Prayer] > 0 && Lives <= 2) {
+        SkillCounter[Skill::Prayer] -= 1;
         if (Lives == 2)
-            SkillCounter[3] += 1;
+            SkillCounter[Skill::ThreeChoice] += 1;
         if (Lives == 1)
-            SkillCounter[4] += 1;
+            SkillCounter[Skill::TwoChoice] += 1;
     }
+    // The answers to take away, by number: 0 takes none, and the correct answer (1) never goes.
     int removed1 = 0;
     int removed2 = 0;
-    if (SkillCounter[3] > 0) { // three choices
-        SkillCounter[3] -= 1;
+    if (SkillCounter[Skill::ThreeChoice] > 0) {
+        SkillCounter[Skill::ThreeChoice] -= 1;
         removed1 = random_.draw(3) + 1;
     }
-    if (SkillCounter[4] > 0) { // two choices
-        SkillCounter[4] -= 1;
+    if (SkillCounter[Skill::TwoChoice] > 0) {
+        SkillCounter[Skill::TwoChoice] -= 1;
         removed1 = random_.draw(3) + 1;
         removed2 = random_.draw(3) + 1;
         if (removed2 == removed1 && ++removed2 == 5)
@@ -238,24 +320,19 @@ void QuizGame::ShowAnswers() {
 }
 
 void QuizGame::CountdownStep() {
-    if (SkillCounter[25] > 0) { // time stop
-        SkillCounter[25] -= 1;
+    if (SkillCounter[Skill::TimeStop] > 0) {
+        SkillCounter[Skill::TimeStop] -= 1;
         return;
     }
     TimeLeft -= 1;
-    if (SkillCounter[14] > 0 && TimeLeft == 80) { // ambush
-        SkillCounter[14] -= 1;
-        SkillCounter[3] += 1;
+    if (SkillCounter[Skill::Ambush] > 0 && TimeLeft == kAmbushTime) {
+        SkillCounter[Skill::Ambush] -= 1;
+        SkillCounter[Skill::ThreeChoice] += 1;
         ShowAnswers();
     }
 }
 
 // ---------------------------------------------------------------- judging and scoring
-
-void QuizGame::ChooseSlot(int slot) {
-    if (MenuMode == 0 && slot >= 1 && slot <= 4)
-        ChosenSlot = static_cast<std::int16_t>(slot);
-}
 
 void QuizGame::AnswerCheck() {
     bool wrong = false;
@@ -265,8 +342,8 @@ void QuizGame::AnswerCheck() {
             view.number[s].visible = false;
             wrong = true;
         }
-    if (SkillCounter[7] > 0 && wrong) { // another try
-        SkillCounter[7] -= 1;
+    if (SkillCounter[Skill::Retry] > 0 && wrong) {
+        SkillCounter[Skill::Retry] -= 1;
         ChosenSlot = 0;
         return;
     }
@@ -289,15 +366,15 @@ void QuizGame::Judge() {
         Streak += 1;
         ScoreCorrect();
         sounds_.PlayCorrectSound();
-        if (SkillCounter[11] > 0)
+        if (SkillCounter[Skill::SunSword] > 0)
             Lives += 1;
     } else {
         stat(WrongAnswers) += 1;
         stat(WrongTimeSum) += TimeLeft;
         state_.SavePlayerData();
         sounds_.PlayWrongSound();
-        if (SkillCounter[13] > 0) { // shield
-            SkillCounter[13] -= 1;
+        if (SkillCounter[Skill::Shield] > 0) {
+            SkillCounter[Skill::Shield] -= 1;
         } else {
             Streak = 0;
             Lives -= 1;
@@ -313,10 +390,10 @@ void QuizGame::Judge() {
     }
     for (int s = 1; s <= 4; ++s)
         view.number[s].visible = false;
-    if (SkillCounter[11] > 0)
-        SkillCounter[11] -= 1;
-    if (SkillCounter[1] > 0)
-        SkillCounter[1] -= 1;
+    if (SkillCounter[Skill::SunSword] > 0)
+        SkillCounter[Skill::SunSword] -= 1;
+    if (SkillCounter[Skill::Elite] > 0)
+        SkillCounter[Skill::Elite] -= 1;
 }
 
 void QuizGame::ScoreCorrect() {
@@ -330,7 +407,7 @@ void QuizGame::ScoreCorrect() {
         timeBonus = 100;
     else if (t >= 100)
         timeBonus = 50;
-    const std::int32_t factor = SkillCounter[1] > 0 ? 2 : 1; // elite doubles
+    const std::int32_t factor = SkillCounter[Skill::Elite] > 0 ? 2 : 1;
     std::int32_t points = factor * (t + 200 + timeBonus);
     state_.BonusText = factor == 2 ? QStringLiteral("    　×２") : QString();
     state_.BonusText = QStringLiteral("タイムボーナス") + fullWidth(t + timeBonus) + QStringLiteral("点") + state_.BonusText;
@@ -370,6 +447,17 @@ void QuizGame::GameOver() {
     view.verdict = QStringLiteral("ＧＡＭＥ　ＯＶＥＲ");
     AddPoints(0);
     view.message = QStringLiteral("あなたの最終得点") + fullWidth(state_.Score) + QStringLiteral("点");
+    RecordBest();
+    sounds_.PlayGameOverMusic();
+    timer_.setEnabled(false);
+    hideMenu(false);
+    if (state_.Score > 0)
+        host_.showRanking();
+    host_.showPlayerData();
+}
+
+// The player's best score and best correct rate, raised by the game just ended and saved.
+void QuizGame::RecordBest() {
     auto &record = state_.PlayerRecord[player()];
     if (record[BestScore] < static_cast<float>(state_.Score))
         record[BestScore] = static_cast<float>(state_.Score);
@@ -379,43 +467,6 @@ void QuizGame::GameOver() {
             record[BestRate] = static_cast<float>(rate);
     }
     state_.SavePlayerData();
-    sounds_.PlayGameOverMusic();
-    timer_.setEnabled(false);
-    hideMenu(false);
-    if (state_.Score > 0)
-        host_.showRanking();
-    host_.showPlayerData();
-}
-
-void QuizGame::command1_Click() { NewGame(); }
-void QuizGame::command2_Click() { host_.showRanking(); }
-void QuizGame::command3_Click() { host_.showPlayerData(); }
-void QuizGame::command4_Click() { host_.returnToTitle(); }
-
-void QuizGame::Picture1_KeyDown(int keyCode) {
-    int entry = 0;
-    switch (keyCode) {
-    case 65: case 97: entry = 1; break;
-    case 83: case 98: entry = 2; break;
-    case 68: case 99: entry = 3; break;
-    case 70: case 100: entry = 4; break;
-    case 71: case 101: entry = 5; break;
-    default: return;
-    }
-    if (MenuMode == 1) {
-        switch (entry) {
-        case 1: command1_Click(); break;
-        case 2: command2_Click(); break;
-        case 3: command3_Click(); break;
-        case 4: command4_Click(); break;
-        default: break;
-        }
-        return;
-    }
-    if (entry <= 4)
-        ChosenSlot = static_cast<std::int16_t>(entry);
-    else if (view.heldSkill.visible)
-        UseSkill();
 }
 
 // ---------------------------------------------------------------- skills
@@ -423,77 +474,80 @@ void QuizGame::Picture1_KeyDown(int keyCode) {
 void QuizGame::RunSkillSlot() {
     PendingSlots -= 1;
     timer_.setEnabled(false);
-    HeldSkill = static_cast<std::int16_t>(host_.runSkillSlot());
-    if (HeldSkill == 6) { // prayer works from the moment it is won
-        SkillCounter[6] += 5;
-        HeldSkill = 0;
+    HeldSkill = host_.runSkillSlot() ? readWonSkill() : std::int16_t{Skill::None};
+    if (HeldSkill == Skill::Prayer) { // works from the moment it is won
+        SkillCounter[Skill::Prayer] += 5;
+        HeldSkill = Skill::None;
     }
-    if (HeldSkill == 22) { // bonus points are paid at once
-        AddPoints(2000);
-        HeldSkill = 0;
+    if (HeldSkill == Skill::BonusPoints) { // paid at once
+        AddPoints(kBonusPoints);
+        HeldSkill = Skill::None;
     }
     ShowHeldSkill();
     timer_.setEnabled(true);
 }
 
-void QuizGame::ShowHeldSkill() {
-    const bool heldKind = HeldSkill > 0 && HeldSkill < kSkillIds && HeldSkill != 6 && HeldSkill != 22 &&
-                          !state_.SkillName[HeldSkill].isEmpty();
-    if (heldKind)
-        view.heldSkill.caption = state_.SkillName[HeldSkill];
-    view.heldSkill.visible = heldKind;
+std::int16_t QuizGame::readWonSkill() {
+    try {
+        return static_cast<std::int16_t>(readSkillHandOff(state_.dataFile(QLatin1String(kSkillHandOffFile))));
+    } catch (FileError &error) {
+        // The slot's result is lost, not the game: no skill this turn, and play goes on.
+        error.setRemedy(QStringLiteral("今回のスキルは獲得できませんでした。ゲームはこのまま続きます。"));
+        host_.reportError(error.message(), false);
+        return Skill::None;
+    }
 }
 
-void QuizGame::nowskill_Click() {
-    // After the game has ended the label may still show a held skill; it takes no use then.
-    if (MenuMode == 0 && view.heldSkill.visible)
-        UseSkill();
+void QuizGame::ShowHeldSkill() {
+    const bool shown = Skill::isHeld(HeldSkill) && !state_.SkillName[HeldSkill].isEmpty();
+    if (shown)
+        view.heldSkill.caption = state_.SkillName[HeldSkill];
+    view.heldSkill.visible = shown;
 }
 
 void QuizGame::UseSkill() {
     sounds_.PlaySkillSound();
     const bool answersShown = timer_.interval() != TypeInterval;
     switch (HeldSkill) {
-    case 1: SkillCounter[1] += 5; break;
-    case 2: SkillCounter[2] += 5; break;
-    case 3:
-        SkillCounter[3] += 5;
-        if (answersShown)
+    case Skill::Elite: SkillCounter[Skill::Elite] += 5; break;
+    case Skill::Slow: SkillCounter[Skill::Slow] += 5; break;
+    case Skill::ThreeChoice:
+    case Skill::TwoChoice:
+        SkillCounter[HeldSkill] += 5;
+        if (answersShown) // the answers on screen lose theirs at once
             ShowAnswers();
         break;
-    case 4:
-        SkillCounter[4] += 5;
-        if (answersShown)
-            ShowAnswers();
-        break;
-    case 5: SkillCounter[5] += 5; break;
-    case 7: SkillCounter[7] += 1; break;
-    case 11: SkillCounter[11] += 3; break;
-    case 13: SkillCounter[13] += 1; break;
-    case 14: SkillCounter[14] += 5; break;
-    case 21:
+    case Skill::GenreSelect: SkillCounter[Skill::GenreSelect] += 5; break;
+    case Skill::Retry: SkillCounter[Skill::Retry] += 1; break;
+    case Skill::SunSword: SkillCounter[Skill::SunSword] += 3; break;
+    case Skill::Shield: SkillCounter[Skill::Shield] += 1; break;
+    case Skill::Ambush: SkillCounter[Skill::Ambush] += 5; break;
+    case Skill::LifeRecovery:
         Lives += 2;
         AddPoints(0);
         break;
-    case 23:
+    case Skill::Charge: // the correct slot is chosen, and judged at the next tick
         for (int s = 1; s <= 4; ++s)
             if (SlotAnswer[s] == 1)
                 ChosenSlot = static_cast<std::int16_t>(s);
         break;
-    case 24: NextQuestion(); break;
-    case 25: SkillCounter[25] = 100; break;
+    case Skill::QuestionPass: NextQuestion(); break;
+    case Skill::TimeStop: SkillCounter[Skill::TimeStop] = kTimeStopTicks; break;
     default: break;
     }
-    HeldSkill = 0;
+    HeldSkill = Skill::None;
     ShowHeldSkill();
 }
 
 void QuizGame::SelectGenre() {
     timer_.setEnabled(false);
     host_.selectGenre();
-    if (state_.FormatValue != 0)
+    // Only a genre that names a question file is taken; anything else declines the choice.
+    if (state_.FormatValue >= 1 && state_.FormatValue <= kPlayedGenres) {
         ChosenGenre = static_cast<std::int16_t>(state_.FormatValue);
-    else
-        SkillCounter[5] = static_cast<std::int16_t>((SkillCounter[5] - 1) / 5 * 5);
+    } else {
+        auto &choice = SkillCounter[Skill::GenreSelect];
+        choice = static_cast<std::int16_t>((choice - 1) / 5 * 5); // from 5: none left
+    }
     timer_.setEnabled(true);
 }

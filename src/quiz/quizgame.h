@@ -1,8 +1,11 @@
 #pragma once
 
 #include "questionfile.h"
+#include "shared/fileerror.h"
+#include "shared/gametimer.h"
 #include "shared/random.h"
 #include "shared/sharedstate.h"
+#include "shared/skills.h"
 #include "shared/sound.h"
 
 #include <QString>
@@ -11,24 +14,15 @@
 #include <cstdint>
 #include <vector>
 
-// The quiz window's clock. Its interval is the state of the game: 70 ms while a question is
-// typed, 100 ms (200 ms at half speed) while the counter runs, 1000 ms for the pause after a
-// judged answer.
-class GameTimer {
-public:
-    virtual ~GameTimer() = default;
-    virtual int interval() const = 0;
-    virtual void setInterval(int ms) = 0;
-    virtual void setEnabled(bool enabled) = 0;
-};
-
 // The windows the quiz opens and waits for, and the way back to the title. The application
 // answers with real modal windows, tests with fakes.
 class QuizHost {
 public:
     virtual ~QuizHost() = default;
     virtual void selectPlayer() = 0;   // leaves the chosen slot in CurrentPlayer
-    virtual int runSkillSlot() = 0;    // the id of the skill won (0 for none)
+    // The skill slot, which hands the skill it stopped on over in the file "data.qdt". False when
+    // the slot could not write that file (it has told the player so): no skill is won then.
+    virtual bool runSkillSlot() = 0;
     virtual void selectGenre() = 0;    // leaves the chosen genre in FormatValue (0 for none)
     virtual void showRanking() = 0;
     virtual void showPlayerData() = 0;
@@ -59,40 +53,48 @@ struct QuizView {
     bool menuVisible = true;           // command1..command4 with their digits Label3..Label6
 };
 
-// Interval values of the game clock.
+// Interval values of the game clock. The interval is the state of the game: 70 ms while a
+// question is typed, 100 ms (200 ms at half speed) while the counter runs, 1000 ms for the pause
+// after a judged answer.
 inline constexpr int kTypeInterval = 70;
 inline constexpr int kCountdownInterval = 100;
 inline constexpr int kSlowCountdownInterval = 200;
 inline constexpr int kPauseInterval = 1000;
 inline constexpr int kStartTime = 150;
+inline constexpr int kStartLives = 4;
+inline constexpr int kAmbushTime = 80;       // the counter value at which an ambush strikes
+inline constexpr int kTimeStopTicks = 100;
+inline constexpr int kBonusPoints = 2000;
+
+// The results menu after a game, in the order of its entries and keys.
+enum class MenuEntry { Continue = 1, Ranking = 2, Data = 3, Exit = 4 };
 
 // The rules of the endless quiz: one game after another in the same window, each a chain of
-// timed four-choice questions until the lives run out. Driven by the window's timer ticks,
-// clicks and keys; everything on screen is in `view`.
+// timed four-choice questions until the lives run out. The window hands over what the player
+// does (a slot chosen, a key, the held skill used, a menu entry) and the ticks of its timer;
+// everything on screen is in `view`. A data file that goes bad during play is reported through
+// the host: a question file ends the game (its best score and rate are still recorded) and the
+// player goes back to the title; a player file that cannot be kept ends the program.
 class QuizGame {
 public:
     QuizGame(SharedState &state, RandomSource &random, GameTimer &timer, QuizSounds &sounds, QuizHost &host);
+
+    // The window opens: every genre file is checked, the player is asked for, one play is
+    // counted and the first game starts. False (after reporting) when the window cannot be used.
+    bool load();
+    void tick();                    // one tick of the game clock
+    void chooseSlot(int slot);      // an answer or its number clicked: slot 1..4
+    void key(int virtualKey);       // answer keys, the skill key, the menu keys
+    void useHeldSkill();            // the held skill clicked, or its key
+    void chooseMenu(MenuEntry entry);
 
     // Every genre file must be sound before play starts. Throws FileError naming the file and
     // line, or saying that no genre holds a question.
     void CheckQuestionFiles();
 
-    void Form_Load();
+    // The steps of the rules, public so tests can drive each one.
     void NewGame();
     void NextQuestion();
-    void Timer1_Timer();
-
-    // Input. Keys are Windows virtual-key codes: A/S/D/F (65, 83, 68, 70) and keypad 1..4
-    // (97..100) choose a slot or a menu entry, G (71) and keypad 5 (101) use the held skill.
-    void ChooseSlot(int slot);   // ans1..ans4 and a1..a4 clicks
-    void Picture1_KeyDown(int keyCode);
-    void nowskill_Click();
-    void command1_Click();
-    void command2_Click();
-    void command3_Click();
-    void command4_Click();
-
-    // Parts of a question, public so tests can drive each step.
     void LoadQuestions();
     void DrawQuestion();
     void DealAnswers();
@@ -104,6 +106,7 @@ public:
     void ScoreCorrect();
     void AddPoints(std::int32_t points);
     void GameOver();
+    void RecordBest();
     void SelectGenre();
     void RunSkillSlot();
     void ShowHeldSkill();
@@ -133,7 +136,7 @@ public:
     std::array<std::int16_t, kMaxQuestions + 1> Candidates{};
     std::array<std::int16_t, 5> SlotAnswer{};
 
-    std::array<std::int16_t, 31> SkillCounter{};
+    std::array<std::int16_t, 31> SkillCounter{}; // indexed by skill id
     std::int16_t HeldSkill = 0;
     std::int16_t PendingSlots = 0;
     std::int16_t ChosenGenre = 0;
@@ -142,6 +145,11 @@ public:
     static std::int32_t extendThreshold(std::int32_t level);
 
 private:
+    // Runs what the player did, or a tick; a data file gone bad is reported here.
+    template <typename Event>
+    void guarded(Event event);
+    void breakOff(const FileError &error);
+    std::int16_t readWonSkill();
     QString questionPath(int genre) const;
     QString fullWidth(qint64 value);
     std::int16_t player() const { return state_.CurrentPlayer; }

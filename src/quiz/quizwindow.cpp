@@ -1,8 +1,5 @@
 #include "quizwindow.h"
 
-#include "shared/fileerror.h"
-
-#include <QKeyEvent>
 
 namespace {
 constexpr Rgb kBlack{0, 0, 0};
@@ -31,27 +28,6 @@ void setCaption(QLabel *label, const QString &caption) {
 }
 } // namespace
 
-KeyBox::KeyBox(QWidget *parent) : QWidget(parent) {
-    setObjectName(QStringLiteral("Picture1"));
-    setFocusPolicy(Qt::StrongFocus);
-}
-
-int KeyBox::virtualKey(const QKeyEvent &event) {
-    const int key = event.key();
-    if (event.modifiers() & Qt::KeypadModifier)
-        return key >= Qt::Key_0 && key <= Qt::Key_9 ? 96 + (key - Qt::Key_0) : 0; // numeric keypad 0..9
-    if (key >= Qt::Key_A && key <= Qt::Key_Z)
-        return key; // the letter keys share their codes with the virtual keys
-    return 0;
-}
-
-void KeyBox::keyPressEvent(QKeyEvent *event) {
-    if (const int vk = virtualKey(*event))
-        emit keyDown(vk);
-    else
-        QWidget::keyPressEvent(event);
-}
-
 QuizWindow::QuizWindow(SharedState &state, RandomSource &random, MediaBackend &audio, QuizHost &host,
                        QWidget *parent)
     : QWidget(parent), state_(state), host_(host),
@@ -65,7 +41,7 @@ QuizWindow::QuizWindow(SharedState &state, RandomSource &random, MediaBackend &a
     timer_.setObjectName(QStringLiteral("Timer1"));
     timer_.setTimerType(Qt::PreciseTimer);
     timer_.setInterval(100);
-    connect(&timer_, &QTimer::timeout, this, [this] { handle([this] { game_->Timer1_Timer(); }); });
+    connect(&timer_, &QTimer::timeout, this, [this] { handle([this] { game_->tick(); }); });
     buildControls();
     render();
 }
@@ -112,7 +88,7 @@ void QuizWindow::buildControls() {
         // A mark lies over most of its slot's number label, which must still take clicks.
         ox[s]->setAttribute(Qt::WA_TransparentForMouseEvents);
         for (ClickableLabel *label : {ans[s], a[s]})
-            connect(label, &ClickableLabel::clicked, this, [this, s] { handle([this, s] { game_->ChooseSlot(s); }); });
+            connect(label, &ClickableLabel::clicked, this, [this, s] { handle([this, s] { game_->chooseSlot(s); }); });
     }
 
     label2 = plain("label2");
@@ -127,11 +103,8 @@ void QuizWindow::buildControls() {
     nowskill = new ClickableLabel(QStringLiteral("nowskill"), this);
     styleLabel(nowskill, twips(120, 3960, 1455, 375),
                {kWhite, kSkillPurple, layoutFont(Typeface::PGothic, 11.25, true), centred});
-    connect(nowskill, &ClickableLabel::clicked, this, [this] { handle([this] { game_->nowskill_Click(); }); });
+    connect(nowskill, &ClickableLabel::clicked, this, [this] { handle([this] { game_->useHeldSkill(); }); });
 
-    const std::array<std::function<void()>, 5> menuActions = {
-        nullptr, [this] { game_->command1_Click(); }, [this] { game_->command2_Click(); },
-        [this] { game_->command3_Click(); }, [this] { game_->command4_Click(); }};
     for (int m = 1; m <= 4; ++m) {
         command[m] = new ClickableLabel(QStringLiteral("command%1").arg(m), this);
         styleLabel(command[m], twips(kMenuLeft[m - 1], 4920, 1095, 495),
@@ -139,13 +112,15 @@ void QuizWindow::buildControls() {
                    QString::fromUtf16(kMenuCaption[m - 1]));
         command[m]->setWordWrap(true);
         connect(command[m], &ClickableLabel::clicked, this,
-                [this, action = menuActions[m]] { handle(action); });
+                [this, m] { handle([this, m] { game_->chooseMenu(static_cast<MenuEntry>(m)); }); });
         // The key digit sits over the left end of its entry.
         menuDigit[m] = plain("Label");
         menuDigit[m]->setObjectName(QStringLiteral("Label%1").arg(m + 2));
         styleLabel(menuDigit[m], twips(kMenuLeft[m - 1], 4920, 255, 255),
                    {kRed, std::nullopt, layoutFont(Typeface::PGothic, 11.25, true), centred},
                    QString::fromUtf16(kDigits[m - 1]));
+        // A click on the digit is a click on the entry beneath it.
+        menuDigit[m]->setAttribute(Qt::WA_TransparentForMouseEvents);
     }
 
     // Marks and key digits are drawn over their neighbours.
@@ -156,21 +131,15 @@ void QuizWindow::buildControls() {
 
     Picture1 = new KeyBox(this);
     Picture1->setGeometry(twips(360, 120, 135, 135));
-    connect(Picture1, &KeyBox::keyDown, this, [this](int vk) { handle([this, vk] { game_->Picture1_KeyDown(vk); }); });
+    connect(Picture1, &KeyBox::keyDown, this, [this](int vk) { handle([this, vk] { game_->key(vk); }); });
     setFocusProxy(Picture1);
 }
 
 bool QuizWindow::load() {
-    try {
-        game_->CheckQuestionFiles();
-        game_->Form_Load();
-    } catch (const FileError &error) {
-        timer_.stop();
-        host_.reportError(error.message(), error.endsProgram());
-        return false;
-    }
-    render();
-    return true;
+    const bool loaded = game_->load();
+    if (loaded)
+        render();
+    return loaded;
 }
 
 void QuizWindow::showEvent(QShowEvent *event) {
@@ -179,19 +148,7 @@ void QuizWindow::showEvent(QShowEvent *event) {
 }
 
 void QuizWindow::handle(const std::function<void()> &event) {
-    try {
-        event();
-    } catch (const FileError &error) {
-        // Every statistic was saved as it changed; a question file that went bad ends the
-        // game and the player goes back to the title. A player file that cannot be written
-        // ends the program, with the previous file kept whole.
-        timer_.stop();
-        const bool fatal = error.endsProgram();
-        host_.reportError(error.message(), fatal);
-        if (!fatal)
-            host_.returnToTitle();
-        return;
-    }
+    event();
     render();
 }
 
@@ -216,7 +173,7 @@ void QuizWindow::render() {
     nowskill->setVisible(view.heldSkill.visible);
 }
 
-int QuizWindow::runSkillSlot() {
+bool QuizWindow::runSkillSlot() {
     render();
     return host_.runSkillSlot();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "quizgame.h"
+#include "shared/gametimer.h"
 #include "shared/widgets.h"
 
 #include <QTimer>
@@ -9,39 +10,6 @@
 #include <array>
 #include <functional>
 #include <memory>
-
-// The small box that holds the keyboard focus in the quiz window and hands its keys on as
-// Windows virtual-key codes.
-class KeyBox : public QWidget {
-    Q_OBJECT
-public:
-    explicit KeyBox(QWidget *parent);
-    // Qt's key to the virtual-key code the game's keys are defined in; 0 for other keys.
-    static int virtualKey(const QKeyEvent &event);
-
-signals:
-    void keyDown(int virtualKey);
-
-protected:
-    void keyPressEvent(QKeyEvent *event) override;
-};
-
-// The game clock on a Qt timer.
-class QtGameTimer final : public GameTimer {
-public:
-    explicit QtGameTimer(QTimer &timer) : timer_(timer) {}
-    int interval() const override { return timer_.interval(); }
-    void setInterval(int ms) override { timer_.setInterval(ms); }
-    void setEnabled(bool enabled) override {
-        if (enabled)
-            timer_.start();
-        else
-            timer_.stop();
-    }
-
-private:
-    QTimer &timer_;
-};
 
 // The quiz window "quizmain": shows what the game's rules say and hands clicks, keys and the
 // ticks of its one timer to them.
@@ -67,7 +35,7 @@ protected:
 private:
     // QuizHost: the application's windows, opened over this one as it stands.
     void selectPlayer() override { host_.selectPlayer(); }
-    int runSkillSlot() override;
+    bool runSkillSlot() override;
     void selectGenre() override;
     void showRanking() override;
     void showPlayerData() override;
@@ -75,7 +43,7 @@ private:
     void reportError(const QString &message, bool fatal) override { host_.reportError(message, fatal); }
 
     void buildControls();
-    // Runs one event of the game and shows the outcome; a file fault ends the game.
+    // Hands what the player did to the game and shows the outcome.
     void handle(const std::function<void()> &event);
 
     SharedState &state_;

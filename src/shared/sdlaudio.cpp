@@ -2,23 +2,49 @@
 
 #include <QFile>
 
+#include <vector>
+
 #include <SDL.h>
 #include <SDL_mixer.h>
 
 namespace {
-constexpr int kChannels = 16;
+constexpr int kChannels = 16; // more are allocated when a game's windows hold more controls
 constexpr const char *kSoundFonts[] = {
     "/usr/share/sounds/sf2/TimGM6mb.sf2",
     "/usr/share/sounds/sf2/FluidR3_GM.sf2",
 };
 
 bool isMidi(const QString &path) { return path.endsWith(QLatin1String(".mid"), Qt::CaseInsensitive); }
+} // namespace
 
+// The mixer's channels, each lent to one control at a time.
+struct ChannelPool {
+    std::vector<bool> taken;
+
+    int acquire(bool audio) {
+        for (std::size_t c = 0; c < taken.size(); ++c)
+            if (!taken[c]) {
+                taken[c] = true;
+                return static_cast<int>(c);
+            }
+        taken.push_back(true);
+        if (audio)
+            Mix_AllocateChannels(static_cast<int>(taken.size()));
+        return static_cast<int>(taken.size()) - 1;
+    }
+    void release(int channel) { taken[static_cast<std::size_t>(channel)] = false; }
+};
+
+namespace {
 // One control holds either a sound effect on a channel of its own or the music stream.
 class SdlControl final : public MediaControl {
 public:
-    SdlControl(bool audio, int channel) : audio_(audio), channel_(channel) {}
-    ~SdlControl() override { Close(); }
+    SdlControl(bool audio, std::shared_ptr<ChannelPool> pool)
+        : audio_(audio), pool_(std::move(pool)), channel_(pool_->acquire(audio)) {}
+    ~SdlControl() override {
+        Close();
+        pool_->release(channel_);
+    }
 
     void Open(const QString &path) override {
         Close();
@@ -59,13 +85,15 @@ public:
 
 private:
     bool audio_;
+    std::shared_ptr<ChannelPool> pool_;
     int channel_;
     Mix_Chunk *chunk_ = nullptr;
     Mix_Music *music_ = nullptr;
 };
 } // namespace
 
-SdlAudio::SdlAudio() {
+SdlAudio::SdlAudio() : channels_(std::make_shared<ChannelPool>()) {
+    channels_->taken.resize(kChannels);
     // SDL would turn SIGINT and SIGTERM into events that nothing here reads; the game handles
     // them itself (QuitSignals).
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
@@ -96,7 +124,7 @@ SdlAudio::~SdlAudio() {
 }
 
 std::unique_ptr<MediaControl> SdlAudio::createControl() {
-    // Each control gets its own channel, so restarting one cue never cuts another.
-    const int channel = nextChannel_++ % kChannels;
-    return std::make_unique<SdlControl>(available_, channel);
+    return std::make_unique<SdlControl>(available_, channels_);
 }
+
+int SdlAudio::soundingCues() const { return available_ ? Mix_Playing(-1) : 0; }

@@ -56,3 +56,11 @@ void QuizSounds::PlayQuestionSound() { playCue(control(6)); }
 void QuizSounds::PlaySkillSound() { playCue(control(7)); }
 void QuizSounds::PlayMusic() { changeMusic(control(8), file("bed.mid")); }
 void QuizSounds::PlayGameOverMusic() { changeMusic(control(8), file("gameover.mid")); }
+
+SlotSound::SlotSound(MediaBackend &backend, const QString &dataDir)
+    : path_(QDir(dataDir).filePath(QStringLiteral("slot.wav"))), control_(backend.createControl()) {}
+
+SlotSound::~SlotSound() { control_->Close(); }
+
+void SlotSound::OpenSound() { control_->Open(path_); }
+void SlotSound::PlaySlotSound() { playCue(*control_); }

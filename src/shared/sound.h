@@ -58,3 +58,17 @@ private:
     // The quiz window's controls 1..8: type, (two spare), correct, wrong, question, skill, music.
     std::array<std::unique_ptr<MediaControl>, 8> controls_;
 };
+
+// The skill slot window's one sound: the rattle restarted at every spin of the slot.
+class SlotSound {
+public:
+    SlotSound(MediaBackend &backend, const QString &dataDir);
+    ~SlotSound();
+
+    void OpenSound();
+    void PlaySlotSound();
+
+private:
+    QString path_;
+    std::unique_ptr<MediaControl> control_;
+};

@@ -1,5 +1,6 @@
 #include "widgets.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 QRect twips(int left, int top, int width, int height) {
@@ -33,6 +34,28 @@ void ClickableLabel::mousePressEvent(QMouseEvent *event) {
     if (event->button() == Qt::LeftButton)
         emit clicked();
     QLabel::mousePressEvent(event);
+}
+
+KeyBox::KeyBox(QWidget *parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("Picture1"));
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+int KeyBox::virtualKey(const QKeyEvent &event) {
+    constexpr int kKeypadZero = 96;
+    const int key = event.key();
+    if (event.modifiers() & Qt::KeypadModifier)
+        return key >= Qt::Key_0 && key <= Qt::Key_9 ? kKeypadZero + (key - Qt::Key_0) : 0;
+    if (key >= Qt::Key_A && key <= Qt::Key_Z)
+        return key; // the letter keys share their codes with the virtual keys
+    return 0;
+}
+
+void KeyBox::keyPressEvent(QKeyEvent *event) {
+    if (const int vk = virtualKey(*event))
+        emit keyDown(vk);
+    else
+        QWidget::keyPressEvent(event);
 }
 
 void styleLabel(QLabel *label, const QRect &geometry, const LabelStyle &style, const QString &caption) {

@@ -34,6 +34,22 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
 };
 
+// The small box that holds the keyboard focus in a window and hands its keys on as Windows
+// virtual-key codes, the codes the game's keys are defined in.
+class KeyBox : public QWidget {
+    Q_OBJECT
+public:
+    explicit KeyBox(QWidget *parent);
+    // Qt's key to its virtual-key code: the letters and the numeric keypad; 0 for other keys.
+    static int virtualKey(const QKeyEvent &event);
+
+signals:
+    void keyDown(int virtualKey);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+};
+
 // A plain label placed by twips, with its colours, font and alignment.
 struct LabelStyle {
     Rgb text{0, 0, 0};

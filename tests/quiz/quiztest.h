@@ -25,13 +25,10 @@ struct QuizTest : ::testing::Test {
     }
 
     // Opens the window: player select, then the first question is up and typing.
-    void load() {
-        game.CheckQuestionFiles();
-        game.Form_Load();
-    }
+    void load() { ASSERT_TRUE(game.load()) << host.errors.join(u'\n').toStdString(); }
     void tick(int n = 1) {
         for (int i = 0; i < n; ++i)
-            game.Timer1_Timer();
+            game.tick();
     }
     void finishTyping() {
         while (timer.currentInterval == kTypeInterval)
@@ -46,7 +43,7 @@ struct QuizTest : ::testing::Test {
     int wrongSlot() const { return correctSlot() % 4 + 1; }
     // Chooses a slot and lets the next tick judge it.
     void answer(bool right) {
-        game.ChooseSlot(right ? correctSlot() : wrongSlot());
+        game.chooseSlot(right ? correctSlot() : wrongSlot());
         tick();
     }
     // A whole question: typed out, answered, and the pause's tick that starts the next one.

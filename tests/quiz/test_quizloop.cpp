@@ -72,7 +72,7 @@ TEST_F(QuizTest, TheTickThatStartsAQuestionCountsNothingDown) {
 TEST_F(QuizTest, ASlotChosenDuringTypingIsJudgedAtTheNextTickWithFullTime) {
     load();
     tick();
-    game.ChooseSlot(correctSlot());
+    game.chooseSlot(correctSlot());
     tick();
     EXPECT_EQ(timer.currentInterval, kPauseInterval);
     EXPECT_EQ(game.CorrectCount, 1);
@@ -117,7 +117,7 @@ TEST_F(QuizTest, ACorrectAnswerInTheTickThatFindsTheTimeUpIsACorrectAnswerOnly) 
     finishTyping();
     tick(149);
     ASSERT_EQ(game.TimeLeft, 0);
-    game.ChooseSlot(correctSlot());
+    game.chooseSlot(correctSlot());
     tick();
     EXPECT_EQ(game.view.verdict, "") << "no TIME OVER for an answer given in time";
     EXPECT_EQ(stat(CorrectAnswers), 1);
@@ -197,17 +197,17 @@ TEST_F(QuizTest, KeysDriveTheResultsMenuOnceTheGameIsOver) {
     askedBefore = game.Asked[game.CurrentGenre];
     const int genre = game.CurrentGenre;
 
-    game.Picture1_KeyDown(83); // S: ranking
+    game.key(83); // S: ranking
     EXPECT_EQ(host.rankings, 1) << "a game without points opened none";
-    game.Picture1_KeyDown(99); // keypad 3: data
+    game.key(99); // keypad 3: data
     EXPECT_EQ(host.playerDatas, 2);
-    game.Picture1_KeyDown(100); // keypad 4: back to the title
+    game.key(100); // keypad 4: back to the title
     EXPECT_EQ(host.titles, 1);
-    game.Picture1_KeyDown(72); // H does nothing
-    game.ChooseSlot(2);        // answer clicks do nothing either
+    game.key(72); // H does nothing
+    game.chooseSlot(2);        // answer clicks do nothing either
     EXPECT_EQ(game.ChosenSlot, 0);
 
-    game.Picture1_KeyDown(65); // A: "続ける"
+    game.key(65); // A: "続ける"
     EXPECT_EQ(game.MenuMode, 0);
     EXPECT_EQ(state.Score, 0);
     EXPECT_EQ(game.Lives, 4);
@@ -227,12 +227,12 @@ TEST_F(QuizTest, AnswerKeysChooseSlotsDuringPlay) {
     load();
     const int keys[][2] = {{65, 1}, {83, 2}, {68, 3}, {70, 4}, {97, 1}, {98, 2}, {99, 3}, {100, 4}};
     for (const auto &key : keys) {
-        game.Picture1_KeyDown(key[0]);
+        game.key(key[0]);
         EXPECT_EQ(game.ChosenSlot, key[1]) << "key " << key[0];
     }
     game.ChosenSlot = 0;
-    game.Picture1_KeyDown(71); // G without a held skill
-    game.Picture1_KeyDown(49); // the main keyboard's 1
+    game.key(71); // G without a held skill
+    game.key(49); // the main keyboard's 1
     EXPECT_EQ(game.ChosenSlot, 0);
 }
 
@@ -255,7 +255,7 @@ TEST_F(QuizTest, SkillSlotTurnsComeAtQuestionThreeAndWaitWhileASkillIsHeld) {
     EXPECT_EQ(game.QuestionNo, 11);
     EXPECT_EQ(host.skillSlots, 1);
     EXPECT_EQ(game.PendingSlots, 1);
-    game.Picture1_KeyDown(71); // G uses it
+    game.key(71); // G uses it
     EXPECT_EQ(game.SkillCounter[7], 1);
     EXPECT_FALSE(game.view.heldSkill.visible);
     playQuestion(true);

@@ -152,7 +152,7 @@ TEST_F(Scoring, TheRetrySkillMarksTheWrongChoiceAndLetsThePlayerAnswerAgain) {
     tick();
     EXPECT_EQ(game.TimeLeft, timeBefore - 1) << "the time keeps running";
     // A second wrong choice costs a life.
-    game.ChooseSlot(first); // the same wrong slot again
+    game.chooseSlot(first); // the same wrong slot again
     tick();
     EXPECT_EQ(game.Lives, 3);
     EXPECT_EQ(timer.currentInterval, kPauseInterval);

@@ -4,6 +4,7 @@
 
 #include "quiz/quizgame.h"
 #include "shared/random.h"
+#include "shared/skillhandoff.h"
 #include "shared/sound.h"
 
 #include <QByteArray>
@@ -15,6 +16,7 @@
 #include <deque>
 #include <ostream>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -90,10 +92,14 @@ private:
     std::size_t controls_ = 0;
 };
 
+// Answers the quiz's windows at once. The skill slot hands over the next of `skillsToWin` (0
+// when none is left) in the real hand-off file, or `handOffBytes` as they stand.
 class FakeHost final : public QuizHost {
 public:
     int player = 0;
     std::deque<int> skillsToWin;
+    std::optional<QByteArray> handOffBytes;
+    bool slotHandsOver = true;
     int genreToChoose = 0;
     int playerSelects = 0, skillSlots = 0, genreSelects = 0, rankings = 0, playerDatas = 0, titles = 0;
     SharedState *state = nullptr;
@@ -102,13 +108,19 @@ public:
         ++playerSelects;
         state->CurrentPlayer = static_cast<std::int16_t>(player);
     }
-    int runSkillSlot() override {
+    bool runSkillSlot() override {
         ++skillSlots;
-        if (skillsToWin.empty())
-            return 0;
-        const int id = skillsToWin.front();
-        skillsToWin.pop_front();
-        return id;
+        const QString path = state->dataFile(QLatin1String(kSkillHandOffFile));
+        if (handOffBytes) {
+            QFile file(path);
+            if (file.open(QIODevice::WriteOnly))
+                file.write(*handOffBytes);
+        } else {
+            writeSkillHandOff(path, skillsToWin.empty() ? 0 : skillsToWin.front());
+            if (!skillsToWin.empty())
+                skillsToWin.pop_front();
+        }
+        return slotHandsOver;
     }
     void selectGenre() override {
         ++genreSelects;

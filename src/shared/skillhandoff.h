@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+// The skill slot hands the skill it stopped on to the quiz in a one-value file in the data
+// folder: the id as a plain decimal number and CR LF ("0" for no skill). The slot writes 0 when
+// it opens and the id when it stops; the quiz reads it once the slot window has closed.
+inline constexpr const char *kSkillHandOffFile = "data.qdt";
+
+// Replaces the file atomically; throws FileError when it cannot be written.
+void writeSkillHandOff(const QString &path, int id);
+// The id in the file: 0 or a skill id. Throws FileError naming the file when it is missing,
+// unreadable, or holds anything but that one number.
+int readSkillHandOff(const QString &path);
+// The same check on text already read, for the fuzzer.
+int parseSkillHandOff(const QString &text, const QString &path);
