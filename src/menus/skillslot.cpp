@@ -80,16 +80,17 @@ void SkillSlot::SpinSlot() {
     random_.Randomize();
     // Draw until the hits since the last miss are complete: ten after a miss, eleven when there
     // was none. Every skill is equally likely to be the last hit.
+    // A spin takes some ten thousand draws, so only the id is kept on the way; the name and
+    // description are the last hit's.
     for (int i = 0; i <= kHitsInARow; ++i) {
         const int id = random_.draw(kDrawnIds);
-        if (const SlotEntry *entry = entryOf(id)) {
-            SlotSkill = entry->id;
-            SlotSkillName = QString::fromUtf16(entry->name);
-            SlotSkillText = QString::fromUtf16(entry->description);
-        } else {
+        if (Skill::isSkill(id))
+            SlotSkill = static_cast<std::int16_t>(id);
+        else
             i = 0;
-        }
     }
+    SlotSkillName = slotName(SlotSkill);
+    SlotSkillText = description(SlotSkill);
     view.name = SlotSkillName;
 }
 

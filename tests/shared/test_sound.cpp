@@ -63,6 +63,25 @@ TEST(SdlAudio, MissingOrBrokenFilesPlayAsSilence) {
     EXPECT_TRUE(audio.available()) << "the device stays usable";
 }
 
+TEST(SdlAudio, ACueRestartedOverAndOverNeverCutsAnother) {
+    SdlAudio audio;
+    ASSERT_TRUE(audio.available());
+    auto answer = audio.createControl();
+    answer->Open(QStringLiteral(MIROVALK_TEST_DATA_DIR "/seikai.wav"));
+    std::vector<std::unique_ptr<MediaControl>> others; // more than the mixer's first channels
+    for (int c = 0; c < 20; ++c)
+        others.push_back(audio.createControl());
+    playCue(*answer);
+    // Slot windows come and go over a long game, each rattling every tick.
+    for (int turn = 0; turn < 40; ++turn) {
+        auto slot = audio.createControl();
+        slot->Open(QStringLiteral(MIROVALK_TEST_DATA_DIR "/slot.wav"));
+        for (int spin = 0; spin < 5; ++spin)
+            playCue(*slot);
+    }
+    EXPECT_EQ(audio.soundingCues(), 1) << "the answer cue still sounds";
+}
+
 namespace {
 // Peak sample of what SDL's disk driver wrote: 16-bit stereo, native order.
 int peakOf(const QByteArray &raw) {

@@ -16,7 +16,6 @@
 #include <deque>
 #include <ostream>
 #include <functional>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -93,12 +92,12 @@ private:
 };
 
 // Answers the quiz's windows at once. The skill slot hands over the next of `skillsToWin` (0
-// when none is left) in the real hand-off file, or `handOffBytes` as they stand.
+// when none is left) in the real hand-off file, unless told to leave the file alone.
 class FakeHost final : public QuizHost {
 public:
     int player = 0;
     std::deque<int> skillsToWin;
-    std::optional<QByteArray> handOffBytes;
+    bool slotWritesFile = true;
     bool slotHandsOver = true;
     int genreToChoose = 0;
     int playerSelects = 0, skillSlots = 0, genreSelects = 0, rankings = 0, playerDatas = 0, titles = 0;
@@ -110,13 +109,9 @@ public:
     }
     bool runSkillSlot() override {
         ++skillSlots;
-        const QString path = state->dataFile(QLatin1String(kSkillHandOffFile));
-        if (handOffBytes) {
-            QFile file(path);
-            if (file.open(QIODevice::WriteOnly))
-                file.write(*handOffBytes);
-        } else {
-            writeSkillHandOff(path, skillsToWin.empty() ? 0 : skillsToWin.front());
+        if (slotWritesFile) {
+            writeSkillHandOff(state->dataFile(QLatin1String(kSkillHandOffFile)),
+                              skillsToWin.empty() ? 0 : skillsToWin.front());
             if (!skillsToWin.empty())
                 skillsToWin.pop_front();
         }
