@@ -9,12 +9,14 @@
 #include "modal.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -54,6 +56,44 @@ int slotFor(QuizWindow *quiz, bool right) {
             return s;
     return 1;
 }
+
+// The skill slot and the genre select open in the middle of a question start, whenever the game
+// says, so they are looked at and answered from a timer: the slot is photographed spinning and
+// then stopped, the genre select photographed and its first genre chosen.
+class SkillWindowsAnswerer : public QObject {
+public:
+    explicit SkillWindowsAnswerer(QString out) : out_(std::move(out)) {
+        connect(&timer_, &QTimer::timeout, this, [this] { look(); });
+        timer_.start(100);
+    }
+
+private:
+    void look() {
+        QWidget *dialog = QApplication::activeModalWidget();
+        const QString name = dialog ? dialog->objectName() : QString();
+        if (name != QLatin1String("skillget") && name != QLatin1String("genreselect")) {
+            polls_ = 0;
+            return;
+        }
+        ++polls_;
+        if (name == QLatin1String("skillget")) {
+            if (polls_ == 8) {
+                save(dialog, out_, "skillget-spinning.png");
+                click(dialog, "Command1");
+            } else if (polls_ == 12) {
+                save(dialog, out_, "skillget-stopped.png");
+                click(dialog, "Command2");
+            }
+        } else if (polls_ == 5) {
+            save(dialog, out_, "genreselect.png");
+            QTest::keyClick(dialog->findChild<QWidget *>(QStringLiteral("Picture1")), Qt::Key_A);
+        }
+    }
+
+    QString out_;
+    QTimer timer_;
+    int polls_ = 0;
+};
 } // namespace
 
 int main(int argc, char *argv[]) {
@@ -71,6 +111,7 @@ int main(int argc, char *argv[]) {
     ClockRandom random;
     SilentBackend audio;
     Application game(state, random, audio);
+    SkillWindowsAnswerer answerer(out);
     game.showTitle();
     if (!game.titleWindow())
         return 1;
@@ -114,22 +155,28 @@ int main(int argc, char *argv[]) {
     save(quiz, out, "quiz-judged.png");
 
     // The game's end opens the statistics; from there the figures per genre.
-    onNextModal([&](QWidget *data) {
-        QTest::qWait(300);
-        save(data, out, "playerdata.png");
-        click(data, "Command2");
-    });
+    onNextModal(
+        [&](QWidget *data) {
+            QTest::qWait(300);
+            save(data, out, "playerdata.png");
+            click(data, "Command2");
+        },
+        "playerdata");
 
-    // Lose the remaining lives, then look at the game-over screen and its menu.
-    while (quiz->game().Lives > 0 || quiz->game().MenuMode == 0) {
+    // Right answers up to question 5, past the skill slot of question 3 and the genre select of
+    // question 5; then the remaining lives are lost, and the game-over screen and its menu shown.
+    while (quiz->game().MenuMode == 0) {
         const int question = quiz->game().QuestionNo;
-        if (!QTest::qWaitFor([&] { return quiz->game().QuestionNo != question || quiz->game().MenuMode == 1; }, 5000))
+        if (!QTest::qWaitFor([&] { return quiz->game().QuestionNo != question || quiz->game().MenuMode == 1; }, 20000))
             return 1;
         if (quiz->game().MenuMode == 1)
             break;
-        (void)QTest::qWaitFor([&] { return quiz->timer().interval() == kCountdownInterval; }, 10000);
-        QTest::keyClick(keys, slotKeys[slotFor(quiz, false)]);
-        (void)QTest::qWaitFor([&] { return quiz->timer().interval() == kPauseInterval; }, 3000);
+        const bool right = quiz->game().QuestionNo <= 5;
+        if (!right)
+            (void)QTest::qWaitFor([&] { return quiz->timer().interval() == kCountdownInterval; }, 10000);
+        QTest::keyClick(keys, slotKeys[slotFor(quiz, right)]);
+        (void)QTest::qWaitFor([&] { return quiz->timer().interval() == kPauseInterval || quiz->game().MenuMode == 1; },
+                              3000);
     }
     QTest::qWait(300);
     save(quiz, out, "quiz-gameover.png");
@@ -140,5 +187,19 @@ int main(int argc, char *argv[]) {
             save(window, out, "playerdatagenre.png");
             window->close();
         }
+
+    // Back to the title, then the story map, whose button the title keeps hidden; the guest plays.
+    QTest::keyClick(keys, Qt::Key_F);
+    if (!QTest::qWaitFor([&] { return game.titleWindow() != nullptr && game.quizWindow() == nullptr; }, 5000))
+        return 1;
+    onNextModal([](QWidget *select) { click(select, "Label11"); }, "playerselect");
+    game.titleWindow()->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
+    if (!QTest::qWaitFor([&] { return game.mapWindow() != nullptr && game.titleWindow() == nullptr; }, 10000))
+        return 1;
+    StoryMapWindow *map = game.mapWindow();
+    QTest::qWait(300);
+    click(map, "Label6");
+    QTest::qWait(300);
+    save(map, out, "map.png");
     return 0;
 }
