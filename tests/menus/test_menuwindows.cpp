@@ -35,29 +35,22 @@ TEST_F(MenuWindows, TheSlotSpinsStopsAtAClickAndClosesAtTheKeyboard) {
     slot.load();
     slot.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&slot));
-    EXPECT_EQ(slot.windowTitle(), "スキルを入手");
-    EXPECT_EQ(slot.timer().interval(), 5);
     EXPECT_EQ(readBytes(folder.path("data.qdt")), "0\r\n");
     QLabel *name = label(&slot, "Label2");
     ASSERT_TRUE(QTest::qWaitFor([&] { return name->text() != "スキルの名前"; }, 2000)) << "the slot spins";
 
     auto *stop = slot.findChild<QPushButton *>("Command1");
-    auto *ok = slot.findChild<QPushButton *>("Command2");
-    EXPECT_FALSE(ok->isVisible());
     click(&slot, stop);
     const int won = slot.slot().SlotSkill;
     EXPECT_FALSE(slot.timer().isActive());
     EXPECT_FALSE(stop->isVisible());
-    EXPECT_TRUE(ok->isVisible());
     EXPECT_EQ(name->text(), SkillSlot::slotName(won));
     EXPECT_EQ(label(&slot, "Label3")->text(), SkillSlot::description(won));
     EXPECT_EQ(readBytes(folder.path("data.qdt")), QByteArray::number(won) + "\r\n");
 
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); // OK has the focus
-    EXPECT_FALSE(slot.isVisible());
     EXPECT_EQ(slot.result(), QDialog::Accepted);
     EXPECT_TRUE(slot.handedOver());
-    EXPECT_TRUE(reports.isEmpty());
 
     // A slot that cannot write its file says so and hands nothing over.
     QFile::remove(folder.path("data.qdt"));
@@ -66,31 +59,31 @@ TEST_F(MenuWindows, TheSlotSpinsStopsAtAClickAndClosesAtTheKeyboard) {
     broken.load();
     EXPECT_FALSE(broken.handedOver());
     ASSERT_EQ(reports.size(), 1);
-    EXPECT_TRUE(reports[0].startsWith("「data.qdt」")) << reports[0].toStdString();
+    EXPECT_TRUE(reports[0].contains("今回のスキルは獲得できません")) << reports[0].toStdString();
 }
 
+// A click or key records the row and the next 20 ms tick hands its genre back; keys pressed
+// within one tick, the last decides; keys other than the five do nothing.
 TEST_F(MenuWindows, TheGenreIsChosenByAClickOrAKeyAndClosingChoosesNone) {
     const struct {
         const char *clicked; // a label clicked, or nothing
-        Qt::Key key;
+        std::vector<Qt::Key> keys;
         int row;             // the row whose genre comes back; 0: none
-    } cases[] = {{"Label3", Qt::Key_unknown, 3}, {"a1", Qt::Key_unknown, 1}, {"Label10", Qt::Key_unknown, 0},
-                 {nullptr, Qt::Key_S, 2},         {nullptr, Qt::Key_G, 0},        {nullptr, Qt::Key_unknown, 0}};
+    } cases[] = {{"Label3", {}, 3}, {"a1", {}, 1}, {"a10", {}, 0}, {nullptr, {Qt::Key_H, Qt::Key_1, Qt::Key_L, Qt::Key_S}, 2},
+                 {nullptr, {Qt::Key_A, Qt::Key_D}, 3}, {nullptr, {Qt::Key_G}, 0}, {nullptr, {}, 0}};
     for (const auto &c : cases) {
         SCOPED_TRACE(c.row);
         GenreSelectWindow window(state, random);
         window.load();
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-        EXPECT_FALSE(label(&window, "Label7")->isVisible()) << "the spare rows stay hidden";
-        EXPECT_EQ(label(&window, "Label10")->text(), "ノンジャンル");
         EXPECT_EQ(label(&window, "Label2")->text(), state.GenreName[window.select().GenreOffer[2]]);
         state.FormatValue = -1;
         if (c.clicked)
             click(&window, label(&window, c.clicked));
-        else if (c.key != Qt::Key_unknown)
-            QTest::keyClick(window.findChild<QWidget *>("Picture1"), c.key);
-        else
+        for (Qt::Key key : c.keys)
+            QTest::keyClick(window.findChild<QWidget *>("Picture1"), key);
+        if (!c.clicked && c.keys.empty())
             window.close(); // from the title bar
         EXPECT_TRUE(QTest::qWaitFor([&] { return !window.isVisible(); }, 1000));
         EXPECT_EQ(state.FormatValue, c.row ? window.select().GenreOffer[c.row] : 0);
@@ -103,19 +96,22 @@ TEST_F(MenuWindows, StoryModeShowsTheMapOverWhichThePlayerIsChosenAndOkLeadsBack
     picture.save(folder.path("title.bmp"), "BMP");
     Application game(state, random, audio);
     game.showTitle();
+    state.RepresentativeInfo[6] = {6, 1, 3, 8, 0, 0, 0, 2, 0, 21};
+    state.AreaCleared[9] = 1;
     auto *story = game.titleWindow()->findChild<QPushButton *>("Command1");
     ASSERT_FALSE(story->isVisible()) << "the story button stays hidden";
     story->click();
     ASSERT_TRUE(QTest::qWaitFor([&] { return game.mapWindow() && !game.titleWindow(); }, 5000));
     StoryMapWindow *map = game.mapWindow();
-    EXPECT_EQ(map->windowTitle(), "ＭＡＰ");
-    EXPECT_EQ(state.CurrentPlayer, 0) << "the player was chosen over the map";
     auto *ok = map->findChild<QPushButton *>("Command1");
-    EXPECT_FALSE(ok->isVisible());
+    click(map, label(map, "Label9"));
+    EXPECT_FALSE(ok->isVisible()) << "a cleared area takes no click";
     click(map, label(map, "Label6"));
     EXPECT_EQ(state.SelectedArea, 6);
     EXPECT_TRUE(ok->isVisible());
-    EXPECT_EQ(label(map, "Label15")->text(), "ランク：Ｓ");
+    EXPECT_EQ(label(map, "Label15")->text(), "ランク") << "rank 6 names no rank";
+    EXPECT_EQ(label(map, "Label16")->text(), "得意ジャンル ： ＴＶゲーム 歴史 スポーツ ");
+    EXPECT_EQ(label(map, "Label17")->text(), "苦手ジャンル ： 漫画・アニメ   ") << "genre 0 and 21 name nothing";
     click(map, ok);
     EXPECT_TRUE(QTest::qWaitFor([&] { return !game.mapWindow() && game.titleWindow(); }, 3000));
 }

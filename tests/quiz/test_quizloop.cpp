@@ -276,13 +276,3 @@ TEST_F(QuizTest, QuestionFiveOffersTheGenreAndTheChoiceHoldsForFiveQuestions) {
     EXPECT_EQ(game.SkillCounter[5], 0);
     EXPECT_EQ(host.genreSelects, 1);
 }
-
-TEST_F(QuizTest, DecliningTheGenreChoiceMakesTheQuestionsRandomAgain) {
-    host.genreToChoose = 0;
-    game.SkillCounter[5] = 5;
-    random.script = {0.99}; // the genre draw that follows the declined choice: 8
-    game.LoadQuestions();
-    EXPECT_EQ(host.genreSelects, 1);
-    EXPECT_EQ(game.SkillCounter[5], 0);
-    EXPECT_EQ(game.CurrentGenre, 8);
-}

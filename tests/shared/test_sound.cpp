@@ -68,12 +68,11 @@ TEST(SdlAudio, ACueRestartedOverAndOverNeverCutsAnother) {
     ASSERT_TRUE(audio.available());
     auto answer = audio.createControl();
     answer->Open(QStringLiteral(MIROVALK_TEST_DATA_DIR "/seikai.wav"));
-    std::vector<std::unique_ptr<MediaControl>> others; // more than the mixer's first channels
-    for (int c = 0; c < 20; ++c)
-        others.push_back(audio.createControl());
+    std::vector<std::unique_ptr<MediaControl>> others(20); // more than the mixer's first channels
+    for (auto &control : others)
+        control = audio.createControl();
     playCue(*answer);
-    // Slot windows come and go over a long game, each rattling every tick.
-    for (int turn = 0; turn < 40; ++turn) {
+    for (int turn = 0; turn < 40; ++turn) { // slot windows come and go, each rattling every tick
         auto slot = audio.createControl();
         slot->Open(QStringLiteral(MIROVALK_TEST_DATA_DIR "/slot.wav"));
         for (int spin = 0; spin < 5; ++spin)
