@@ -1,6 +1,5 @@
 #include "quizwindow.h"
 
-
 namespace {
 constexpr Rgb kBlack{0, 0, 0};
 constexpr Rgb kAnswerBlue{0, 0, 255};
