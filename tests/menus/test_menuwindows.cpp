@@ -6,6 +6,7 @@
 #include "menus/skillslotwindow.h"
 
 #include "../support/fakes.h"
+#include "../support/modal.h"
 
 #include <QApplication>
 #include <QImage>
@@ -100,6 +101,8 @@ TEST_F(MenuWindows, StoryModeShowsTheMapOverWhichThePlayerIsChosenAndOkLeadsBack
     state.AreaCleared[9] = 1;
     auto *story = game.titleWindow()->findChild<QPushButton *>("Command1");
     ASSERT_FALSE(story->isVisible()) << "the story button stays hidden";
+    onNextModal([](QWidget *select) { QTest::mouseClick(select->findChild<QLabel *>("Label11"), Qt::LeftButton); },
+                "playerselect"); // the guest plays
     story->click();
     ASSERT_TRUE(QTest::qWaitFor([&] { return game.mapWindow() && !game.titleWindow(); }, 5000));
     StoryMapWindow *map = game.mapWindow();
