@@ -135,6 +135,10 @@ QString decodeDataFile(const QByteArray &bytes, TextEncoding encoding, const QSt
     QStringDecoder sjis(kCp932, QStringDecoder::Flag::Stateless);
     const QString text = sjis(bytes);
     checkDecoded(text, encoding, path);
+    // A lead byte with nothing after it leaves no mark in the text: the decoder drops it.
+    if (sjis.hasError())
+        throw FileError(path, lineAt(text, text.size()),
+                        QStringLiteral("ファイルが文字の途中（Shift-JIS の2バイト文字の1バイト目）で終わっています"));
     return text;
 }
 
@@ -220,13 +224,23 @@ QString SequentialReader::readField(QStringView what) { return nextField(what).t
 
 QString SequentialReader::readQuotedText(QStringView what) {
     const int line = line_;
+    // A text the game wrote never spans lines, so its quote must close on the line it opens on;
+    // otherwise the next line's quote would pass for the closing one.
+    qsizetype open = pos_;
+    while (open < text_.size() && text_[open] == u' ')
+        ++open;
+    if (open < text_.size() && text_[open] == u'"') {
+        qsizetype close = open + 1;
+        while (close < text_.size() && text_[close] != u'"' && text_[close] != u'\r' && text_[close] != u'\n')
+            ++close;
+        if (close >= text_.size() || text_[close] != u'"')
+            failAt(line, QStringLiteral("%1の「\"」がこの行で開いたまま閉じられていません").arg(what));
+    }
     const Field field = nextField(what);
     if (!field.quoted)
         failAt(line, QStringLiteral("%1は「\"」で囲まれていなければなりません（%2）").arg(what, quoted(field.text)));
     if (field.trailing)
         failAt(line, QStringLiteral("%1を閉じる「\"」のあとに余計な文字があります").arg(what));
-    if (field.text.contains(u'\n') || field.text.contains(u'\r'))
-        failAt(line, QStringLiteral("%1の中に改行があります").arg(what));
     return field.text;
 }
 
@@ -286,6 +300,24 @@ bool isStorableText(const QString &text) {
             return false;
     QByteArray bytes;
     return encodeCp932(text, &bytes);
+}
+
+QString toShiftJisLookAlikes(QString text) {
+    static constexpr struct {
+        char16_t typed, stored;
+    } kLookAlikes[] = {
+        {u'\u301C', u'\uFF5E'}, // 〜 -> ～
+        {u'\u2212', u'\uFF0D'}, // − -> －
+        {u'\u2016', u'\u2225'}, // ‖ -> ∥
+        {u'\u00A2', u'\uFFE0'}, // ¢ -> ￠
+        {u'\u00A3', u'\uFFE1'}, // £ -> ￡
+        {u'\u00AC', u'\uFFE2'}, // ¬ -> ￢
+        {u'\u00A6', u'\uFFE4'}, // ¦ -> ￤
+        {u'\u2014', u'\u2015'}, // — -> ―
+    };
+    for (const auto &pair : kLookAlikes)
+        text.replace(QChar(pair.typed), QChar(pair.stored));
+    return text;
 }
 
 void SequentialWriter::separate() {
