@@ -5,6 +5,7 @@
 #include "players/playerdatagenrewindow.h"
 #include "players/playerdatawindow.h"
 #include "players/playerselectwindow.h"
+#include "ranking/rankingwindow.h"
 #include "shared/fileerror.h"
 
 #include <QApplication>
@@ -77,6 +78,15 @@ void Application::showWithoutWaiting(QWidget *window) {
     statisticsWindows_.removeAll(nullptr);
     statisticsWindows_ << window;
     window->show();
+}
+
+bool Application::showRanking(bool offerEntry) {
+    Ranking window(state_, audio_, offerEntry,
+                   [this](const QString &message, bool fatal) { reportError(message, fatal); }, quiz_);
+    if (!window.load())
+        return false;
+    window.exec();
+    return window.entrySaved();
 }
 
 void Application::returnToTitle() {

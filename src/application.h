@@ -35,12 +35,14 @@ public:
     // How faults are shown: a message box unless replaced (tests record them instead).
     std::function<void(const QString &message)> showMessage;
 
-    // QuizHost. Until its own window exists, the ranking shows nothing.
+    // QuizHost.
     // The player select window, modally; a roster save that failed in it is thrown on as FileError.
     void selectPlayer() override;
     bool runSkillSlot() override;
     void selectGenre() override;
-    void showRanking() override {}
+    // The ranking window, modally over the quiz window. A ranking file that cannot be read is
+    // reported and the game goes on without the window.
+    bool showRanking(bool offerEntry) override;
     void showPlayerData() override; // the overall statistics window, modally
     void returnToTitle() override;
     // Shows a data-file fault to the player; a fatal one ends the program afterwards.

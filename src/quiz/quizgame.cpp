@@ -134,10 +134,17 @@ void QuizGame::chooseMenu(MenuEntry entry) {
         return;
     switch (entry) {
     case MenuEntry::Continue: guarded([this] { NewGame(); }); break;
-    case MenuEntry::Ranking: host_.showRanking(); break;
+    case MenuEntry::Ranking: showRanking(); break;
     case MenuEntry::Data: host_.showPlayerData(); break;
     case MenuEntry::Exit: host_.returnToTitle(); break;
     }
+}
+
+// The ranking is shown at the end of a game and from the results menu; once the score is in
+// the table, opening it again only shows the table.
+void QuizGame::showRanking() {
+    if (host_.showRanking(!RankingEntered))
+        RankingEntered = true;
 }
 
 // ---------------------------------------------------------------- the game loop
@@ -151,6 +158,7 @@ void QuizGame::NewGame() {
     CorrectCount = 0;
     Streak = 0;
     MenuMode = 0;
+    RankingEntered = false;
     SkillCounter = {};
     sounds_.PlayMusic();
     HeldSkill = 0;
@@ -452,7 +460,7 @@ void QuizGame::GameOver() {
     timer_.setEnabled(false);
     hideMenu(false);
     if (state_.Score > 0)
-        host_.showRanking();
+        showRanking();
     host_.showPlayerData();
 }
 

@@ -24,7 +24,9 @@ public:
     // the slot could not write that file (it has told the player so): no skill is won then.
     virtual bool runSkillSlot() = 0;
     virtual void selectGenre() = 0;    // leaves the chosen genre in FormatValue (0 for none)
-    virtual void showRanking() = 0;
+    // The ranking window; `offerEntry` is false once this game's score is in the table. True when
+    // the score was entered.
+    virtual bool showRanking(bool offerEntry) = 0;
     virtual void showPlayerData() = 0;
     virtual void returnToTitle() = 0;  // the quiz window closes and the title opens
     // A data file went bad: tell the player. `fatal` when the program cannot go on.
@@ -140,6 +142,7 @@ public:
     std::int16_t HeldSkill = 0;
     std::int16_t PendingSlots = 0;
     std::int16_t ChosenGenre = 0;
+    bool RankingEntered = false; // this game's score is in the ranking
 
     // The extra-life threshold for a given number of lives already earned by score.
     static std::int32_t extendThreshold(std::int32_t level);
@@ -155,6 +158,7 @@ private:
     std::int16_t player() const { return state_.CurrentPlayer; }
     std::int32_t &stat(int kind) { return state_.GenreStats[player()][CurrentGenre][kind]; }
     void hideMenu(bool hidden);
+    void showRanking(); // offers this game's score once
 
     SharedState &state_;
     RandomSource &random_;

@@ -180,9 +180,9 @@ void QuizWindow::selectGenre() {
     render();
     host_.selectGenre();
 }
-void QuizWindow::showRanking() {
+bool QuizWindow::showRanking(bool offerEntry) {
     render();
-    host_.showRanking();
+    return host_.showRanking(offerEntry);
 }
 void QuizWindow::showPlayerData() {
     render();

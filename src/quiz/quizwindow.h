@@ -37,7 +37,7 @@ private:
     void selectPlayer() override { host_.selectPlayer(); }
     bool runSkillSlot() override;
     void selectGenre() override;
-    void showRanking() override;
+    bool showRanking(bool offerEntry) override;
     void showPlayerData() override;
     void returnToTitle() override { host_.returnToTitle(); }
     void reportError(const QString &message, bool fatal) override { host_.reportError(message, fatal); }

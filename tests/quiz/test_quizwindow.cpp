@@ -2,6 +2,7 @@
 // game played with keys until it is over.
 
 #include "application.h"
+#include "ranking/rankingfile.h"
 #include "shared/textfile.h"
 
 #include "../support/fakes.h"
@@ -9,6 +10,8 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QInputMethodEvent>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -118,6 +121,17 @@ TEST_F(WindowTest, AWholeGamePlayedWithKeysEndsInGameOverAndIsSaved) {
     ASSERT_NE(keys, nullptr);
     const Qt::Key slotKeys[] = {Qt::Key_unknown, Qt::Key_A, Qt::Key_S, Qt::Key_D, Qt::Key_F};
     auto *verdict = quiz->findChild<QLabel *>("label2");
+    // At game over the ranking window opens over the quiz window, and the player enters a name.
+    QTimer player;
+    QObject::connect(&player, &QTimer::timeout, [] {
+        if (QWidget *ranking = QApplication::activeModalWidget(); ranking && ranking->objectName() == "Ranking") {
+            QInputMethodEvent typed;
+            typed.setCommitString("ゲスト");
+            QApplication::sendEvent(ranking->findChild<QLineEdit *>("PlayerNameText"), &typed);
+            QTest::mouseClick(ranking->findChild<QPushButton *>("Command1"), Qt::LeftButton);
+        }
+    });
+    player.start(50);
 
     // The statistics open as the game ends.
     QString statistics;
@@ -158,6 +172,9 @@ TEST_F(WindowTest, AWholeGamePlayedWithKeysEndsInGameOverAndIsSaved) {
     EXPECT_EQ(saved.PlayerRecord[0][PlayCount], 1) << "the guest's plays survive a reload";
     EXPECT_EQ(saved.PlayerRecord[0][TotalPoints], state.Score);
     EXPECT_EQ(state.PlayerRecord[0][BestScore], state.Score);
+    const RankingRecords ranking = readRankingFile(folder.path("player.qdt"));
+    EXPECT_EQ(ranking.score[0], state.Score);
+    EXPECT_EQ(ranking.name[0], "ゲスト");
 
     EXPECT_EQ(statistics, "playerdata");
 

@@ -121,7 +121,13 @@ public:
         ++genreSelects;
         state->FormatValue = genreToChoose;
     }
-    void showRanking() override { ++rankings; }
+    bool showRanking(bool offerEntry) override {
+        ++rankings;
+        rankingOffers.push_back(offerEntry);
+        return offerEntry && enterRanking;
+    }
+    bool enterRanking = false;     // what the ranking window answers: the score was entered
+    std::vector<bool> rankingOffers;
     void showPlayerData() override { ++playerDatas; }
     void returnToTitle() override { ++titles; }
     void reportError(const QString &message, bool) override { errors << message; }
@@ -166,12 +172,13 @@ inline QByteArray emptyRosterBytes() {
     return bytes;
 }
 
-// A data folder in a temporary directory: the empty roster and eight genre files of
-// `questionsPerGenre` records each.
+// A data folder in a temporary directory: the empty roster, a ranking of eleven zero scores
+// without names, and eight genre files of `questionsPerGenre` records each.
 struct DataFolder {
     QTemporaryDir dir;
     explicit DataFolder(int questionsPerGenre = 5) {
         writeBytes(path("playerdata.qdt"), emptyRosterBytes());
+        writeBytes(path("player.qdt"), QByteArray("0,\"\"\r\n").repeated(11));
         const char16_t *genres[] = {u"ＴＶゲーム", u"漫画・アニメ", u"歴史", u"音楽",
                                     u"生物・医学", u"ＴＶ・映画", u"衣食住", u"スポーツ"};
         for (int g = 0; g < 8; ++g)
