@@ -92,3 +92,14 @@ TEST_F(RankingWindowTest, ClosingFromTheTitleBarLeavesWithoutAnEntry) {
         EXPECT_TRUE(readBytes(folder.path("player.qdt")) == shipped);
     }
 }
+
+TEST_F(RankingWindowTest, AnUnreadableRankingIsReportedAndTheWindowDoesNotOpen) {
+    QFile::remove(folder.path("player.qdt"));
+    Ranking window(state, audio, true, [this](const QString &message, bool fatal) {
+        errors << message;
+        EXPECT_FALSE(fatal);
+    });
+    EXPECT_FALSE(window.load());
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_TRUE(errors[0].startsWith("「player.qdt」：ファイルがありません。")) << errors[0].toStdString();
+}
