@@ -1,5 +1,4 @@
-// Feeds arbitrary bytes to the ranking file reader: it must either read eleven records that write
-// back as the very same text, or report a fault with a line inside the file, and never crash.
+// Any bytes either read as eleven records that write back as the same text, or fail on a line.
 #include "ranking/rankingfile.h"
 #include "shared/fileerror.h"
 #include "shared/textfile.h"

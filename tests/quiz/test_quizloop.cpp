@@ -197,8 +197,10 @@ TEST_F(QuizTest, KeysDriveTheResultsMenuOnceTheGameIsOver) {
     askedBefore = game.Asked[game.CurrentGenre];
     const int genre = game.CurrentGenre;
 
-    game.key(83); // S: ranking
-    EXPECT_EQ(host.rankings, 1) << "a game without points opened none";
+    host.enterRanking = true;
+    game.key(83); // S: the ranking, where this game's score is entered
+    game.key(98); // keypad 2: the ranking again, only to look at
+    EXPECT_EQ(host.rankingOffers, (std::vector<bool>{true, false})) << "a game without points opened none";
     game.key(99); // keypad 3: data
     EXPECT_EQ(host.playerDatas, 2);
     game.key(100); // keypad 4: back to the title
@@ -213,6 +215,7 @@ TEST_F(QuizTest, KeysDriveTheResultsMenuOnceTheGameIsOver) {
     EXPECT_EQ(game.Lives, 4);
     EXPECT_EQ(game.QuestionNo, 1);
     EXPECT_FALSE(game.view.menuVisible);
+    EXPECT_FALSE(game.RankingEntered) << "the new game's score may enter";
     EXPECT_TRUE(timer.enabled);
     EXPECT_EQ(state.PlayerRecord[1][PlayCount], 1) << "another game in the same window is not another play";
     EXPECT_EQ(host.playerSelects, 1);

@@ -121,13 +121,9 @@ public:
         ++genreSelects;
         state->FormatValue = genreToChoose;
     }
-    bool showRanking(bool offerEntry) override {
-        ++rankings;
-        rankingOffers.push_back(offerEntry);
-        return offerEntry && enterRanking;
-    }
-    bool enterRanking = false;     // what the ranking window answers: the score was entered
+    bool enterRanking = false; // the ranking window saves the score it offers
     std::vector<bool> rankingOffers;
+    bool showRanking(bool offer) override { return rankingOffers.push_back(offer), ++rankings, offer && enterRanking; }
     void showPlayerData() override { ++playerDatas; }
     void returnToTitle() override { ++titles; }
     void reportError(const QString &message, bool) override { errors << message; }
