@@ -1,6 +1,6 @@
 #include "rankingtable.h"
 
-#include "shared/textfile.h"
+#include "shared/nameentry.h"
 
 RankingTable::RankingTable(SharedState &state, MediaBackend &audio, bool offerEntry)
     : state_(state), MMControl1(audio.createControl()), offerEntry_(offerEntry) {}
@@ -63,27 +63,11 @@ void RankingTable::SaveRanking() { writeRankingFile(filePath(), {RankScore, Rank
 
 void RankingTable::PlayRankingSound() { playCue(*MMControl1); }
 
-QString RankingTable::refusalReason(const QString &name) {
-    if (name.contains(u'"'))
-        return QStringLiteral("「\"」は使えません");
-    for (QChar c : name)
-        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
-            return QStringLiteral("改行やタブは使えません");
-    // The first character Shift-JIS has no code for, whole even when it is a surrogate pair.
-    for (qsizetype i = 0; i < name.size();) {
-        const qsizetype length = name[i].isHighSurrogate() && i + 1 < name.size() ? 2 : 1;
-        const QString character = name.mid(i, length);
-        if (!isStorableText(character))
-            return QStringLiteral("「%1」は記録できません").arg(character);
-        i += length;
-    }
-    return {};
-}
-
 bool RankingTable::Command1_Click(const QString &typed) {
-    EntryName = toShiftJisLookAlikes(typed);
+    EntryName = withShiftJisLookAlikes(typed);
     if (entryPending() && !EntryName.isEmpty()) {
-        const QString reason = refusalReason(EntryName);
+        // A name the file could not give back as typed is refused here, before anything is written.
+        const QString reason = nameFault(EntryName);
         if (!reason.isEmpty()) {
             view.placeCaption = reason;
             view.placeIsRefusal = true;

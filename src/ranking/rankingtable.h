@@ -61,9 +61,6 @@ public:
 
     RankingView view;
 
-    // Why `name` cannot be stored, short enough for the place caption; empty when it can.
-    static QString refusalReason(const QString &name);
-
 private:
     SharedState &state_;
     std::unique_ptr<MediaControl> MMControl1;

@@ -85,6 +85,8 @@ void Ranking::render() {
         rankingname[n]->setText(view.name[n]);
     }
     playerranklabel->setText(view.placeCaption);
+    // The reason for a refused name is longer than a place; it may run on towards the right edge.
+    playerranklabel->setGeometry(view.placeIsRefusal ? twips(240, 3840, 4065, 255) : twips(240, 3840, 2415, 255));
     QPalette palette = playerranklabel->palette();
     palette.setColor(QPalette::WindowText, toColor(view.placeIsRefusal ? kRefusalRed : kBlack));
     playerranklabel->setPalette(palette);

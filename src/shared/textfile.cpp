@@ -302,24 +302,6 @@ bool isStorableText(const QString &text) {
     return encodeCp932(text, &bytes);
 }
 
-QString toShiftJisLookAlikes(QString text) {
-    static constexpr struct {
-        char16_t typed, stored;
-    } kLookAlikes[] = {
-        {u'\u301C', u'\uFF5E'}, // 〜 -> ～
-        {u'\u2212', u'\uFF0D'}, // − -> －
-        {u'\u2016', u'\u2225'}, // ‖ -> ∥
-        {u'\u00A2', u'\uFFE0'}, // ¢ -> ￠
-        {u'\u00A3', u'\uFFE1'}, // £ -> ￡
-        {u'\u00AC', u'\uFFE2'}, // ¬ -> ￢
-        {u'\u00A6', u'\uFFE4'}, // ¦ -> ￤
-        {u'\u2014', u'\u2015'}, // — -> ―
-    };
-    for (const auto &pair : kLookAlikes)
-        text.replace(QChar(pair.typed), QChar(pair.stored));
-    return text;
-}
-
 void SequentialWriter::separate() {
     if (lineOpen_)
         text_ += u',';

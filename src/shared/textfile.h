@@ -104,11 +104,6 @@ private:
 // True when `text` can be stored as a quoted field of a file the game writes and read back as it
 // is: every character in Shift-JIS, no double quote, no line break or other control character.
 bool isStorableText(const QString &text);
-// Input methods on Linux type a few characters as the Unicode look-alikes of JIS rather than the
-// ones Shift-JIS (CP932) holds: 〜 U+301C for ～, − U+2212 for －, ‖ for ∥, ¢ £ ¬ ¦ for ￠ ￡ ￢ ￤,
-// — U+2014 for ―. Returns `text` with each replaced by the character the files can hold, so a
-// name typed that way is stored as the player sees it.
-QString toShiftJisLookAlikes(QString text);
 // Text in the written form of a float: the shortest plain decimal that reads back exactly.
 QString floatToText(float value);
 // CP932 bytes of `text`; false when a character cannot be encoded.

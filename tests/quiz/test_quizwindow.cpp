@@ -119,22 +119,15 @@ TEST_F(WindowTest, AWholeGamePlayedWithKeysEndsInGameOverAndIsSaved) {
     ASSERT_NE(keys, nullptr);
     const Qt::Key slotKeys[] = {Qt::Key_unknown, Qt::Key_A, Qt::Key_S, Qt::Key_D, Qt::Key_F};
     auto *verdict = quiz->findChild<QLabel *>("label2");
-    // At game over the ranking window opens over the quiz window, and the player enters a name.
-    QTimer player;
-    QObject::connect(&player, &QTimer::timeout, [] {
-        if (QWidget *ranking = QApplication::activeModalWidget(); ranking && ranking->objectName() == "Ranking") {
-            QTest::keyClicks(ranking->findChild<QLineEdit *>("PlayerNameText"), "GUEST");
-            QTest::mouseClick(ranking->findChild<QPushButton *>("Command1"), Qt::LeftButton);
-        }
-    });
-    player.start(50);
-
-    // The statistics open as the game ends.
-    QString statistics;
-    onNextModal([&](QWidget *window) {
-        statistics = window->objectName();
+    // As the game ends the ranking opens, where the player types a name, and then the statistics.
+    QString opened;
+    const auto answer = [&](QWidget *window) {
+        opened += window->objectName() + ' ';
+        if (auto *name = window->findChild<QLineEdit *>("PlayerNameText"))
+            QTest::keyClicks(name, "GUEST");
         QTest::mouseClick(window->findChild<QPushButton *>("Command1"), Qt::LeftButton);
-    }, "playerdata");
+    };
+    onNextModal([&](QWidget *ranking) { onNextModal(answer), answer(ranking); });
 
     // One right answer by keypad, then wrong answers until the lives are gone.
     QTest::keyClick(keys, Qt::Key(Qt::Key_0 + slotFor(quiz, true)), Qt::KeypadModifier);
@@ -168,11 +161,12 @@ TEST_F(WindowTest, AWholeGamePlayedWithKeysEndsInGameOverAndIsSaved) {
     EXPECT_EQ(saved.PlayerRecord[0][PlayCount], 1) << "the guest's plays survive a reload";
     EXPECT_EQ(saved.PlayerRecord[0][TotalPoints], state.Score);
     EXPECT_EQ(state.PlayerRecord[0][BestScore], state.Score);
+    onNextModal(answer);
     QTest::keyClick(keys, Qt::Key_S); // the ranking again from the results menu: the score is in already
     EXPECT_TRUE(readBytes(folder.path("player.qdt")) ==
                 QByteArray::number(state.Score) + ",\"GUEST\"\r\n" + QByteArray("0,\"\"\r\n").repeated(10));
 
-    EXPECT_EQ(statistics, "playerdata");
+    EXPECT_EQ(opened, "Ranking playerdata Ranking ");
 
     // A click on the red digit "４" is a click on "終了" beneath it: back to a fresh title window.
     auto *digit = quiz->findChild<QLabel *>("Label6");

@@ -23,8 +23,8 @@ TEST(Ranking, TheScoreTakesThePlaceItBeatsAndANamedEntryIsSaved) {
         {1000, true, "x", "順位", kNoEntry, {}},
         {20000, true, "", "第１位　入賞！", 0, {}},
         {20000, false, "x", "順位", kNoEntry, {}}, // opened again after this game's entry
-        {20000, true, "ミロ😀", "「😀」は記録できません", 0, {}},
-        {20000, true, "山田\t", "改行やタブは使えません", 0, {}},
+        {20000, true, "ミロ😀", "「😀」は保存できない文字です", 0, {}},
+        {20000, true, "山田\t", "名前に改行や制御文字は使えません", 0, {}},
     };
     DataFolder folder;
     SharedState state(folder.dir.path());

@@ -37,7 +37,8 @@ TEST(RankingWindow, ANameTypedWithAnInputMethodEntersTheTableAndClosingLeavesItA
     EXPECT_TRUE(box->hasFocus());
     QTest::keyClicks(box, "\"");
     QTest::mouseClick(ok, Qt::LeftButton);
-    EXPECT_TRUE(window->isVisible() && place->text() == "「\"」は使えません") << "a quote is refused";
+    EXPECT_TRUE(window->isVisible() && place->text() == "名前に「\"」は使えません") << "a quote is refused";
+    EXPECT_EQ(place->geometry(), QRect(16, 256, 271, 17)) << "the reason runs on to the right";
     QTest::keyClick(box, Qt::Key_Backspace);
     EXPECT_EQ(place->text(), "第１位　入賞！");
     QInputMethodEvent composing("やまだ〜", {}), commit;
