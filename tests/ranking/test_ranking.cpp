@@ -24,7 +24,6 @@ TEST(Ranking, TheScoreTakesThePlaceItBeatsAndANamedEntryIsSaved) {
         {20000, true, "", "第１位　入賞！", 0, {}},
         {20000, false, "x", "順位", kNoEntry, {}}, // opened again after this game's entry
         {20000, true, "ミロ😀", "「😀」は保存できない文字です", 0, {}},
-        {20000, true, "山田\t", "名前に改行や制御文字は使えません", 0, {}},
     };
     DataFolder folder;
     SharedState state(folder.dir.path());
