@@ -127,7 +127,7 @@ TEST_F(WindowTest, AWholeGamePlayedWithKeysEndsInGameOverAndIsSaved) {
             QTest::keyClicks(name, "GUEST");
         QTest::mouseClick(window->findChild<QPushButton *>("Command1"), Qt::LeftButton);
     };
-    onNextModal([&](QWidget *ranking) { onNextModal(answer), answer(ranking); });
+    onNextModal([&](QWidget *ranking) { onNextModal(answer, "playerdata"), answer(ranking); }, "Ranking");
 
     // One right answer by keypad, then wrong answers until the lives are gone.
     QTest::keyClick(keys, Qt::Key(Qt::Key_0 + slotFor(quiz, true)), Qt::KeypadModifier);
@@ -161,7 +161,7 @@ TEST_F(WindowTest, AWholeGamePlayedWithKeysEndsInGameOverAndIsSaved) {
     EXPECT_EQ(saved.PlayerRecord[0][PlayCount], 1) << "the guest's plays survive a reload";
     EXPECT_EQ(saved.PlayerRecord[0][TotalPoints], state.Score);
     EXPECT_EQ(state.PlayerRecord[0][BestScore], state.Score);
-    onNextModal(answer);
+    onNextModal(answer, "Ranking");
     QTest::keyClick(keys, Qt::Key_S); // the ranking again from the results menu: the score is in already
     EXPECT_TRUE(readBytes(folder.path("player.qdt")) ==
                 QByteArray::number(state.Score) + ",\"GUEST\"\r\n" + QByteArray("0,\"\"\r\n").repeated(10));
