@@ -154,7 +154,16 @@ int main(int argc, char *argv[]) {
     QTest::qWait(100);
     save(quiz, out, "quiz-judged.png");
 
-    // The game's end opens the statistics; from there the figures per genre.
+    // The game's end opens the ranking as shipped, where the score takes a place under the
+    // player's name; then the statistics, and from there the figures per genre.
+    const QString ranking = state.dataFile(QStringLiteral("player.qdt"));
+    QFile::remove(ranking);
+    QFile::copy(QStringLiteral(MIROVALK_SHIPPED_DATA_DIR "/player.qdt"), ranking);
+    onNextModal([&](QWidget *window) {
+        QTest::qWait(300);
+        save(window, out, "ranking-entry.png");
+        click(window, "Command1");
+    }, "Ranking");
     onNextModal(
         [&](QWidget *data) {
             QTest::qWait(300);
@@ -188,25 +197,13 @@ int main(int argc, char *argv[]) {
             window->close();
         }
 
-    // The ranking from the results menu, as shipped: a score that enters it gets a name typed
-    // through the input method; opened again, the same game's score is only shown.
-    const QString ranking = state.dataFile(QStringLiteral("player.qdt"));
-    QFile::remove(ranking);
-    QFile::copy(QStringLiteral(MIROVALK_SHIPPED_DATA_DIR "/player.qdt"), ranking);
-    state.Score = 6480; // as if the game had gone better
-    for (const char *name : {"ranking-entry.png", "ranking-view.png"}) {
-        onNextModal([&](QWidget *window) {
-            if (auto *box = window->findChild<QLineEdit *>(QStringLiteral("PlayerNameText")); box->isVisible()) {
-                QInputMethodEvent typed;
-                typed.setCommitString(QStringLiteral("灰色のミロ"));
-                QApplication::sendEvent(box, &typed);
-            }
-            QTest::qWait(200);
-            save(window, out, name);
-            click(window, "Command1");
-        }, "Ranking");
-        QTest::keyClick(keys, Qt::Key_S);
-    }
+    // From the results menu the ranking again: the game's score is in it now, only to look at.
+    onNextModal([&](QWidget *ranking) {
+        QTest::qWait(200);
+        save(ranking, out, "ranking-view.png");
+        click(ranking, "Command1");
+    }, "Ranking");
+    QTest::keyClick(keys, Qt::Key_S);
 
     // Back to the title, then the story map, whose button the title keeps hidden; the guest plays.
     QTest::keyClick(keys, Qt::Key_F);
