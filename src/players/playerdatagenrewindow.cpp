@@ -60,7 +60,7 @@ PlayerDataGenreWindow::PlayerDataGenreWindow(SharedState &state, std::function<v
 
     addStatisticsButtons(this, QStringLiteral("総合データ"), 3720, 6360, std::move(openOverall));
 
-    statistics_.Form_Load();
+    statistics_.load();
     render();
 }
 

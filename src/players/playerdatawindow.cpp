@@ -39,7 +39,7 @@ PlayerDataWindow::PlayerDataWindow(SharedState &state, std::function<void()> ope
 
     addStatisticsButtons(this, QStringLiteral("ジャンル別データ"), 3120, 6120, std::move(openGenres));
 
-    statistics_.Form_Load();
+    statistics_.load();
     name->setText(statistics_.name);
     showCaptions(values, statistics_.captions);
 }

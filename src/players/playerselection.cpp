@@ -15,7 +15,7 @@ const QString kDeletePrompt = QStringLiteral("削除プレイヤー名");
 
 PlayerSelection::PlayerSelection(SharedState &state) : state_(state) {}
 
-void PlayerSelection::Form_Load() {
+void PlayerSelection::load() {
     view = PlayerSelectView{};
     SelectedSlot = 0;
     state_.CurrentPlayer = 0;

@@ -41,7 +41,7 @@ public:
     explicit PlayerSelection(SharedState &state);
 
     // The window opens: the guest slot is emptied, the roster read afresh, the choose screen shown.
-    void Form_Load();
+    void load();
 
     // What the player does.
     void chooseSlot(int slot);              // a name or its number, slot 1..10

@@ -77,7 +77,7 @@ void PlayerSelectWindow::buildControls() {
 }
 
 void PlayerSelectWindow::load() {
-    selection_.Form_Load();
+    selection_.load();
     render();
 }
 

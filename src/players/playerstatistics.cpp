@@ -83,7 +83,7 @@ qint64 OverallStatistics::SumGenreColumn(int k) const {
     return sum;
 }
 
-void OverallStatistics::Form_Load() {
+void OverallStatistics::load() {
     const int p = state_.CurrentPlayer;
     const auto &record = state_.PlayerRecord[p];
     name = state_.PlayerName[p][0];
@@ -105,7 +105,7 @@ void OverallStatistics::Form_Load() {
 
 GenreStatistics::GenreStatistics(SharedState &state) : state_(state) {}
 
-void GenreStatistics::Form_Load() {
+void GenreStatistics::load() {
     for (int g = 1; g <= kGenreBoxes; ++g) {
         boxCaption[g] = state_.GenreName[g];
         boxVisible[g] = !state_.GenreName[g].isEmpty();

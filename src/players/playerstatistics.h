@@ -33,7 +33,7 @@ class OverallStatistics {
 public:
     explicit OverallStatistics(SharedState &state);
 
-    void Form_Load();
+    void load();
     // Sum of counter k over genres 1..20 (genre 0 counts nothing) for the current player.
     qint64 SumGenreColumn(int k) const;
 
@@ -51,7 +51,7 @@ public:
 
     explicit GenreStatistics(SharedState &state);
 
-    void Form_Load();
+    void load();
     void chooseGenre(int genre); // a click on the genre's box
     void ShowGenreStats();
 

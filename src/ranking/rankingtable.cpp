@@ -9,7 +9,7 @@ RankingTable::~RankingTable() { MMControl1->Close(); }
 
 QString RankingTable::filePath() const { return state_.dataFile(QStringLiteral("player.qdt")); }
 
-void RankingTable::Form_Load() {
+void RankingTable::load() {
     MMControl1->Open(state_.dataFile(QStringLiteral("ranking.wav")));
     view.nameText = state_.PlayerName[state_.CurrentPlayer][0];
     EntryRank = kNoEntry;
@@ -63,7 +63,7 @@ void RankingTable::SaveRanking() { writeRankingFile(filePath(), {RankScore, Rank
 
 void RankingTable::PlayRankingSound() { playCue(*MMControl1); }
 
-bool RankingTable::Command1_Click(const QString &typed) {
+bool RankingTable::confirm(const QString &typed) {
     EntryName = withShiftJisLookAlikes(typed);
     if (entryPending() && !EntryName.isEmpty()) {
         // A name the file could not give back as typed is refused here, before anything is written.
@@ -85,9 +85,9 @@ bool RankingTable::Command1_Click(const QString &typed) {
     return true;
 }
 
-void RankingTable::Leave() { RemoveEntry(); }
+void RankingTable::leave() { RemoveEntry(); }
 
-void RankingTable::PlayerNameText_Change() {
+void RankingTable::editName() {
     if (!view.placeIsRefusal)
         return;
     view.placeCaption = announcement_;

@@ -34,14 +34,14 @@ public:
     ~RankingTable();
 
     // The window's load. Throws FileError when the ranking file cannot be read; nothing is written.
-    void Form_Load();
+    void load();
     // OK, with the text of PlayerNameText. False when the name cannot be stored: the window stays
     // open and the place caption says why. Throws FileError when the save fails (the old file stays).
-    bool Command1_Click(const QString &typed);
+    bool confirm(const QString &typed);
     // The window closed from its title bar: as OK without an entry.
-    void Leave();
+    void leave();
     // The name was changed after a refusal: the caption announces the place again.
-    void PlayerNameText_Change();
+    void editName();
 
     void InsertEntry();
     void RemoveEntry();

@@ -51,7 +51,7 @@ void Ranking::buildControls() {
     PlayerNameText->setGeometry(twips(480, 4200, 2655, 405));
     PlayerNameText->setFont(layoutFont(Typeface::PGothic, 9.75));
     connect(PlayerNameText, &QLineEdit::textEdited, this, [this] {
-        table_.PlayerNameText_Change();
+        table_.editName();
         render();
     });
 
@@ -67,7 +67,7 @@ void Ranking::buildControls() {
 
 bool Ranking::load() {
     try {
-        table_.Form_Load();
+        table_.load();
     } catch (const FileError &error) {
         reportError_(error.message(), error.endsProgram());
         return false;
@@ -97,7 +97,7 @@ void Ranking::render() {
 void Ranking::confirm() {
     bool done = true;
     try {
-        done = table_.Command1_Click(PlayerNameText->text());
+        done = table_.confirm(PlayerNameText->text());
     } catch (const FileError &error) {
         // The old file is kept whole; the entry is not in it, and may be offered again.
         reportError_(error.message(), error.endsProgram());
@@ -111,6 +111,6 @@ void Ranking::confirm() {
 }
 
 void Ranking::reject() {
-    table_.Leave();
+    table_.leave();
     QDialog::reject();
 }

@@ -26,7 +26,7 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 # Waits for a visible window whose title is exactly $1; prints its id.
 window() {
   local id
-  for _ in $(seq 100); do
+  for _ in $(seq 300); do # 30 s: a sanitizer build on a busy machine starts slowly
     id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1) || true
     [ -n "$id" ] && { echo "$id"; return; }
     sleep 0.1

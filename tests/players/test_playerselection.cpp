@@ -22,7 +22,7 @@ struct PlayerSelectionTest : ::testing::Test {
         state.PlayerName[1][0] = QStringLiteral("山田");
         state.SavePlayerData();
         window.emplace(state);
-        window->Form_Load();
+        window->load();
         return *window;
     }
 
@@ -100,7 +100,7 @@ TEST_F(PlayerSelectionTest, RegistrationDeletionAndOpeningTouchOnlyWhatTheyShoul
     state.PlayerName[3][0] = QStringLiteral("佐藤");
     state.SavePlayerData();
     const SharedState before = state, empty(QString{});
-    window->Form_Load();
+    window->load();
     play("s2 =花子 ok del s3 ok");
     SharedState saved(folder.dir.path());
     saved.LoadPlayerData();

@@ -40,9 +40,9 @@ TEST(PlayerStatistics, FiguresAsTheWindowsShowThem) {
         if (c.setup)
             c.setup(state);
         OverallStatistics overall(state);
-        overall.Form_Load();
+        overall.load();
         GenreStatistics genre(state);
-        genre.Form_Load();
+        genre.load();
         genre.chooseGenre(3);
         QStringList shown;
         for (const QString &expected : QString::fromUtf8(c.shown).split(u' ')) {

@@ -33,14 +33,14 @@ TEST(Ranking, TheScoreTakesThePlaceItBeatsAndANamedEntryIsSaved) {
         state.Score = c.score;
         RecordingBackend sound;
         RankingTable table(state, sound, c.offer);
-        table.Form_Load();
+        table.load();
         EXPECT_EQ(table.EntryRank, c.entryRank);
         EXPECT_EQ(sound.count("1:Play ranking.wav") + table.view.entryVisible, 2 * (c.entryRank != kNoEntry));
         if (c.entryRank != kNoEntry) {
             EXPECT_EQ(table.view.point[c.entryRank] + table.view.name[c.entryRank], QString::number(c.score));
         }
-        if (!table.Command1_Click(c.typed))
-            table.Leave();
+        if (!table.confirm(c.typed))
+            table.leave();
         EXPECT_EQ(table.view.placeCaption, c.caption);
         EXPECT_EQ(table.entrySaved(), !c.saved.empty());
         const QByteArray bytes = readBytes(folder.path("player.qdt"));
@@ -80,7 +80,7 @@ TEST(Ranking, HostileFilesAreReportedExactlyAndChangeNothing) {
     for (const auto &[bytes, fault] : cases) {
         writeBytes(folder.path("player.qdt"), bytes);
         try {
-            RankingTable(state, audio).Form_Load();
+            RankingTable(state, audio).load();
             ADD_FAILURE() << fault.toStdString();
         } catch (const FileError &error) {
             EXPECT_EQ(error.message().section(u'\n', 0, 0), "「player.qdt」の" + fault + "。");
