@@ -7,7 +7,7 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev libsdl2-mixer-dev libfluidsynth3 timgm6mb-soundfont fonts-ipafont
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth xdotool imagemagick fluidsynth clang libclang-rt-14-dev
+  xvfb xauth xdotool fluidsynth clang libclang-rt-14-dev
   desktop-file-utils appstream lintian dpkg-dev file
 )
 

@@ -40,7 +40,7 @@ void Application::reportError(const QString &message, bool fatal) {
 }
 
 void Application::showTitle() {
-    if (exiting_)
+    if (exiting_ || quitting_)
         return;
     TitleWindow::Services services;
     services.openEndless = [this] { openEndless(); };
@@ -52,12 +52,19 @@ void Application::showTitle() {
         title_->show();
 }
 
-void Application::selectPlayer() {
+bool Application::selectPlayer() {
     PlayerSelectWindow window(state_);
     window.load();
     window.exec();
     if (window.fault())
         throw *window.fault();
+    return !quitting_;
+}
+
+void Application::quit() {
+    // Every window's event loop returns at once; what the player was choosing is not acted on.
+    quitting_ = true;
+    QApplication::exit(0);
 }
 
 void Application::showPlayerData() {

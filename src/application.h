@@ -31,13 +31,15 @@ public:
     StoryMapWindow *mapWindow() const { return map_; }
     // True once a fault has ended the program.
     bool endedByFault() const { return exiting_; }
+    // Ends the program when the system asks it to stop.
+    void quit();
 
     // How faults are shown: a message box unless replaced (tests record them instead).
     std::function<void(const QString &message)> showMessage;
 
     // QuizHost.
     // The player select window, modally; a roster save that failed in it is thrown on as FileError.
-    void selectPlayer() override;
+    bool selectPlayer() override;
     bool runSkillSlot() override;
     void selectGenre() override;
     // The ranking window, modally over the quiz window. A ranking file that cannot be read is
@@ -63,4 +65,5 @@ private:
     QList<QPointer<QWidget>> statisticsWindows_; // open without waiting; closed with the program
     QPointer<StoryMapWindow> map_;
     bool exiting_ = false;
+    bool quitting_ = false;
 };

@@ -33,7 +33,8 @@ Options readCommandLine(int argc, char *argv[]) {
         QStringLiteral("DIR"));
     parser.addOptions({help, version, dataDir});
     if (!parser.parse(arguments)) {
-        std::fprintf(stderr, "mirovalk: %s\n%s", qUtf8Printable(parser.errorText()), qUtf8Printable(parser.helpText()));
+        std::fprintf(stderr, "mirovalk: コマンドラインを読めません（%s）。mirovalk --help で使い方を表示します。\n",
+                     qUtf8Printable(parser.errorText()));
         std::exit(2);
     }
     if (parser.isSet(help)) {
@@ -69,9 +70,9 @@ int main(int argc, char *argv[]) {
     SdlAudio audio;
     ClockRandom random;
     Application game(state, random, audio);
-    const QuitSignals quit([](int signal) {
+    const QuitSignals quit([&game](int signal) {
         qInfo("mirovalk: signal %d received, ending the game", signal);
-        QApplication::exit(0);
+        game.quit();
     });
     try {
         prepareDataFolders(folders);

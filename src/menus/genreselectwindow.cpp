@@ -1,7 +1,6 @@
 #include "genreselectwindow.h"
 
 namespace {
-constexpr Rgb kBlack{0, 0, 0};
 constexpr Rgb kNumberBlue{192, 192, 255};
 constexpr int kRowHeight = 255;
 constexpr int kNameWidth = 2535;

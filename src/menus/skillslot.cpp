@@ -66,12 +66,15 @@ QString SkillSlot::description(int id) {
 void SkillSlot::load() {
     sound_.OpenSound();
     timer_.setInterval(kSpinInterval);
-    timer_.setEnabled(true);
     view.stopVisible = true;
     view.okVisible = false;
     view.description.clear();
+    // Written before the slot spins, so a fault is told while nothing moves or rattles.
     handOver(handOffPath_, Skill::None);
+    startSpinning();
 }
+
+void SkillSlot::startSpinning() { timer_.setEnabled(true); }
 
 void SkillSlot::tick() { SpinSlot(); }
 

@@ -30,9 +30,11 @@ public:
     // `handOffPath` is the file the result goes to.
     SkillSlot(RandomSource &random, GameTimer &timer, SlotSound &sound, QString handOffPath);
 
-    // The window opens: the sound is readied, the slot starts spinning and 0 is written to the
-    // hand-off file. Throws FileError when the file cannot be written; the slot still spins.
+    // The window opens: the sound is readied, 0 is written to the hand-off file and the slot
+    // starts spinning. Throws FileError, before the spin, when the file cannot be written.
     void load();
+    // The spin, after `load` could not write the hand-off file and the player has been told.
+    void startSpinning();
     void tick();
     // ＳＴＯＰ: the skill showing is won and written to the file. Throws FileError when it
     // cannot be written (the slot stops all the same).

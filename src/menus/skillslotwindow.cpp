@@ -4,7 +4,6 @@
 #include "shared/skillhandoff.h"
 
 namespace {
-constexpr Rgb kBlack{0, 0, 0};
 
 QPushButton *whiteButton(const QString &name, const QString &caption, QWidget *parent) {
     auto *button = new QPushButton(caption, parent);
@@ -71,6 +70,7 @@ void SkillSlotWindow::load() {
         handedOver_ = true;
     } catch (const FileError &error) {
         report_(error.message());
+        slot_.startSpinning();
     }
     render();
     Command1->setFocus(); // Enter or Space stops the slot

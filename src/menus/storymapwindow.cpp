@@ -3,7 +3,6 @@
 #include <QCloseEvent>
 
 namespace {
-constexpr Rgb kBlack{0, 0, 0};
 constexpr Rgb kSea{0, 0, 192};
 constexpr Rgb kHintPink{255, 192, 255};
 constexpr Rgb kPanelGreen{192, 255, 192};

@@ -64,6 +64,8 @@ void PlayerSelectWindow::buildControls() {
 
     Text1 = new QLineEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
+    // Qt's own edit menu speaks English; the name box needs none.
+    Text1->setContextMenuPolicy(Qt::NoContextMenu);
     Text1->setGeometry(twips(1560, 3840, 1935, 405));
     Text1->setFont(layoutFont(Typeface::PGothic, 12));
     connect(Text1, &QLineEdit::textChanged, this, [this](const QString &text) { selection_.typeName(text); });

@@ -11,7 +11,6 @@
 
 // Pieces the players' windows share.
 
-inline constexpr Rgb kBlack{0, 0, 0};
 inline constexpr Rgb kDarkBlue{0, 0, 192};
 inline constexpr Rgb kLightCyan{128, 255, 255};
 

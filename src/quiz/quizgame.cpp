@@ -66,7 +66,10 @@ void QuizGame::breakOff(const FileError &error) {
 bool QuizGame::load() {
     try {
         CheckQuestionFiles();
-        host_.selectPlayer();
+        if (!host_.selectPlayer()) {
+            timer_.setEnabled(false);
+            return false;
+        }
         // The play count grows once per opening of the window; "続ける" does not count again.
         state_.PlayerRecord[player()][PlayCount] += 1;
         TypeInterval = kTypeInterval;

@@ -19,7 +19,9 @@
 class QuizHost {
 public:
     virtual ~QuizHost() = default;
-    virtual void selectPlayer() = 0;   // leaves the chosen slot in CurrentPlayer
+    // Leaves the chosen slot in CurrentPlayer. False when the program is ending instead (it was
+    // told to stop while the window was open): no game starts then.
+    virtual bool selectPlayer() = 0;
     // The skill slot, which hands the skill it stopped on over in the file "data.qdt". False when
     // the slot could not write that file (it has told the player so): no skill is won then.
     virtual bool runSkillSlot() = 0;

@@ -1,7 +1,6 @@
 #include "quizwindow.h"
 
 namespace {
-constexpr Rgb kBlack{0, 0, 0};
 constexpr Rgb kAnswerBlue{0, 0, 255};
 constexpr Rgb kLightBlue{192, 192, 255};
 constexpr Rgb kMarkPink{255, 128, 128};
@@ -29,7 +28,7 @@ void setCaption(QLabel *label, const QString &caption) {
 
 QuizWindow::QuizWindow(SharedState &state, RandomSource &random, MediaBackend &audio, QuizHost &host,
                        QWidget *parent)
-    : QWidget(parent), state_(state), host_(host),
+    : QWidget(parent), host_(host),
       sounds_(std::make_unique<QuizSounds>(audio, state.dataDir())),
       game_(std::make_unique<QuizGame>(state, random, gameTimer_, *sounds_, static_cast<QuizHost &>(*this))) {
     setObjectName(QStringLiteral("quizmain"));

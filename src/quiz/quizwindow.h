@@ -34,7 +34,7 @@ protected:
 
 private:
     // QuizHost: the application's windows, opened over this one as it stands.
-    void selectPlayer() override { host_.selectPlayer(); }
+    bool selectPlayer() override { return host_.selectPlayer(); }
     bool runSkillSlot() override;
     void selectGenre() override;
     bool showRanking(bool offerEntry) override;
@@ -46,7 +46,6 @@ private:
     // Hands what the player did to the game and shows the outcome.
     void handle(const std::function<void()> &event);
 
-    SharedState &state_;
     QuizHost &host_;
     QTimer timer_;
     QtGameTimer gameTimer_{timer_};

@@ -7,7 +7,7 @@ RankingTable::RankingTable(SharedState &state, MediaBackend &audio, bool offerEn
 
 RankingTable::~RankingTable() { MMControl1->Close(); }
 
-QString RankingTable::filePath() const { return state_.dataFile(QStringLiteral("player.qdt")); }
+QString RankingTable::filePath() const { return state_.dataFile(QLatin1String(kRankingFile)); }
 
 void RankingTable::load() {
     MMControl1->Open(state_.dataFile(QStringLiteral("ranking.wav")));

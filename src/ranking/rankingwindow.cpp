@@ -7,7 +7,6 @@
 #include <QPushButton>
 
 namespace {
-constexpr Rgb kBlack{0, 0, 0};
 constexpr Rgb kRefusalRed{192, 0, 0};
 constexpr double kWindowPointSize = 9;
 
@@ -48,6 +47,8 @@ void Ranking::buildControls() {
 
     PlayerNameText = new QLineEdit(this);
     PlayerNameText->setObjectName(QStringLiteral("PlayerNameText"));
+    // Qt's own edit menu speaks English; the name box needs none.
+    PlayerNameText->setContextMenuPolicy(Qt::NoContextMenu);
     PlayerNameText->setGeometry(twips(480, 4200, 2655, 405));
     PlayerNameText->setFont(layoutFont(Typeface::PGothic, 9.75));
     connect(PlayerNameText, &QLineEdit::textEdited, this, [this] {

@@ -15,7 +15,7 @@ bool isWritableFolder(const QString &path) {
     return info.isDir() && info.isWritable() && (info.permissions() & anyWrite);
 }
 
-constexpr const char *kFirstFiles[] = {"playerdata.qdt", "player.qdt"};
+constexpr const char *kFirstFiles[] = {kRosterFile, kRankingFile};
 } // namespace
 
 DataFolders locateDataFolders(const QString &executableDir, const QString &dataDirOption,

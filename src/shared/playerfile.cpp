@@ -27,7 +27,9 @@ void onRoster(Operation operation) {
 } // namespace
 
 void SharedState::LoadPlayerData() {
-    onRoster([this] { readPlayerData(readDataFile(playerFilePath(), TextEncoding::ShiftJis)); });
+    QString text;
+    onRoster([&] { text = readDataFile(playerFilePath(), TextEncoding::ShiftJis); });
+    readPlayerData(text);
 }
 
 void SharedState::readPlayerData(const QString &text) {

@@ -19,10 +19,14 @@ inline constexpr int kAreas = 21;
 enum GenreCounter { QuestionsAsked = 0, CorrectAnswers = 1, WrongAnswers = 2, TimeOuts = 3, CorrectTimeSum = 4, WrongTimeSum = 5 };
 enum PlayerRecordKind { BestScore = 0, PlayCount = 1, TotalPoints = 2, BestRate = 3 };
 
-// The files the game writes: they live with the player, never with what the game ships.
+// The files the game writes: the roster, the ranking and the skill slot's hand-off. They live
+// with the player, never with what the game ships.
+inline constexpr const char *kRosterFile = "playerdata.qdt";
+inline constexpr const char *kRankingFile = "player.qdt";
+inline constexpr const char *kSkillHandOffFile = "data.qdt";
 inline bool isPlayerFile(const QString &name) {
-    return name == QLatin1String("playerdata.qdt") || name == QLatin1String("player.qdt") ||
-           name == QLatin1String("data.qdt");
+    return name == QLatin1String(kRosterFile) || name == QLatin1String(kRankingFile) ||
+           name == QLatin1String(kSkillHandOffFile);
 }
 
 // Full-width digits, no leading zeros. With `tenths` the last digit follows a half-width
@@ -94,7 +98,7 @@ public:
     QString DigitText;
     QString BonusText;
 
-    QString playerFilePath() const { return dataFile(QStringLiteral("playerdata.qdt")); }
+    QString playerFilePath() const { return dataFile(QLatin1String(kRosterFile)); }
 
 private:
     DataFolders folders_;

@@ -1,6 +1,5 @@
 #include "skillhandoff.h"
 
-#include "skills.h"
 #include "textfile.h"
 
 #include <cstdint>

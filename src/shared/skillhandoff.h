@@ -1,11 +1,13 @@
 #pragma once
 
+#include "sharedstate.h"
+
 #include <QString>
 
-// The skill slot hands the skill it stopped on to the quiz in a one-value file in the data
-// folder: the id as a plain decimal number and CR LF ("0" for no skill). The slot writes 0 when
-// it opens and the id when it stops; the quiz reads it once the slot window has closed.
-inline constexpr const char *kSkillHandOffFile = "data.qdt";
+// The skill slot hands the skill it stopped on to the quiz in a one-value file in the player's
+// folder (kSkillHandOffFile): the id as a plain decimal number and CR LF ("0" for no skill). The
+// slot writes 0 when it opens and the id when it stops; the quiz reads it once the slot window
+// has closed.
 
 // Replaces the file atomically; throws FileError when it cannot be written.
 void writeSkillHandOff(const QString &path, int id);

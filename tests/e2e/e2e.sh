@@ -165,6 +165,17 @@ session)
   echo "session: registered $name, entered the top ten in game $entered with $best points, files hold exactly that"
   ;;
 sigterm)
+  # Told to stop while the player is being chosen: the program ends and no game is started or
+  # counted for anyone.
+  "$work/mirovalk" 2>"$work/stderr" &
+  game=$!
+  click "$(window 'タイトル')" 2400 2280 2055 375
+  window 'Form1' >/dev/null
+  kill -TERM "$game"
+  status=0; wait "$game" || status=$?
+  [ "$status" -eq 0 ] || fail "exit status $status while choosing a player"
+  [ "$(sed -n 4p "$work/quiz/playerdata.qdt" | tr -d '\r')" = 0 ] || fail "a game was counted after the stop"
+
   "$work/mirovalk" 2>"$work/stderr" &
   game=$!
   start_endless

@@ -103,9 +103,10 @@ public:
     int playerSelects = 0, skillSlots = 0, genreSelects = 0, rankings = 0, playerDatas = 0, titles = 0;
     SharedState *state = nullptr;
 
-    void selectPlayer() override {
+    bool selectPlayer() override {
         ++playerSelects;
         state->CurrentPlayer = static_cast<std::int16_t>(player);
+        return true;
     }
     bool runSkillSlot() override {
         ++skillSlots;

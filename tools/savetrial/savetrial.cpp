@@ -144,7 +144,7 @@ int main(int argc, char **argv) {
     SharedState oldRoster(folder), newRoster(folder);
     fill(oldRoster, 1);
     fill(newRoster, 2);
-    const QString rankingPath = QDir(folder).filePath(QStringLiteral("player.qdt"));
+    const QString rankingPath = QDir(folder).filePath(QLatin1String(kRankingFile));
     QByteArray oldRanking, newRanking;
     encodeCp932(rankingText(ranking(1)), &oldRanking);
     encodeCp932(rankingText(ranking(2)), &newRanking);

@@ -156,7 +156,7 @@ int main(int argc, char *argv[]) {
 
     // The game's end opens the ranking as shipped, where the score takes a place under the
     // player's name; then the statistics, and from there the figures per genre.
-    const QString ranking = state.dataFile(QStringLiteral("player.qdt"));
+    const QString ranking = state.dataFile(QLatin1String(kRankingFile));
     QFile::remove(ranking);
     QFile::copy(QStringLiteral(MIROVALK_SHIPPED_DATA_DIR "/player.qdt"), ranking);
     onNextModal([&](QWidget *window) {
