@@ -119,7 +119,7 @@ void QuizGame::key(int virtualKey) {
             chooseMenu(static_cast<MenuEntry>(position));
     } else if (position <= 4) {
         // Keys choose any slot, also one whose answer was taken away or already marked wrong.
-        ChosenSlot = static_cast<std::int16_t>(position);
+        chooseSlot(position);
     } else {
         useHeldSkill();
     }
