@@ -16,11 +16,7 @@ GenreSelectWindow::GenreSelectWindow(SharedState &state, RandomSource &random, Q
     setObjectName(QStringLiteral("genreselect"));
     setWindowTitle(QStringLiteral("ジャンルセレクト"));
     setFixedSize(twipsSize(6225, 3195));
-    setAutoFillBackground(true);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, toColor(kBlack));
-    palette.setColor(QPalette::WindowText, toColor(kWhite));
-    setPalette(palette);
+    fillBackground(this, kBlack, kWhite);
     timer_.setObjectName(QStringLiteral("Timer1"));
     timer_.setTimerType(Qt::PreciseTimer);
     timer_.setInterval(GenreSelect::kTickInterval);
@@ -30,8 +26,6 @@ GenreSelectWindow::GenreSelectWindow(SharedState &state, RandomSource &random, Q
     });
     buildControls();
 }
-
-GenreSelectWindow::~GenreSelectWindow() { timer_.stop(); }
 
 void GenreSelectWindow::buildControls() {
     auto *title = new QLabel(this);

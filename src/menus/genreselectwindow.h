@@ -14,7 +14,6 @@ class GenreSelectWindow : public QDialog {
     Q_OBJECT
 public:
     GenreSelectWindow(SharedState &state, RandomSource &random, QWidget *parent = nullptr);
-    ~GenreSelectWindow() override;
 
     // Draws the offered genres and starts the clock.
     void load();

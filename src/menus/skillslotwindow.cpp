@@ -21,16 +21,12 @@ QPushButton *whiteButton(const QString &name, const QString &caption, QWidget *p
 SkillSlotWindow::SkillSlotWindow(SharedState &state, RandomSource &random, MediaBackend &audio,
                                  std::function<void(const QString &)> report, QWidget *parent)
     : QDialog(parent), report_(std::move(report)),
-      sound_(std::make_unique<SlotSound>(audio, state.dataDir())),
-      slot_(random, gameTimer_, *sound_, state.dataFile(QLatin1String(kSkillHandOffFile))) {
+      sound_(audio, state.dataDir()),
+      slot_(random, gameTimer_, sound_, state.dataFile(QLatin1String(kSkillHandOffFile))) {
     setObjectName(QStringLiteral("skillget"));
     setWindowTitle(QStringLiteral("スキルを入手"));
     setFixedSize(twipsSize(3345, 3195));
-    setAutoFillBackground(true);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, toColor(kBlack));
-    palette.setColor(QPalette::WindowText, toColor(kWhite));
-    setPalette(palette);
+    fillBackground(this, kBlack, kWhite);
     timer_.setObjectName(QStringLiteral("Timer3"));
     timer_.setTimerType(Qt::PreciseTimer);
     connect(&timer_, &QTimer::timeout, this, [this] {
@@ -39,8 +35,6 @@ SkillSlotWindow::SkillSlotWindow(SharedState &state, RandomSource &random, Media
     });
     buildControls();
 }
-
-SkillSlotWindow::~SkillSlotWindow() { timer_.stop(); }
 
 void SkillSlotWindow::buildControls() {
     auto *Label1 = new QLabel(this);

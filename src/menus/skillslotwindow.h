@@ -20,7 +20,6 @@ public:
     // `report` tells the player when the hand-off file cannot be written.
     SkillSlotWindow(SharedState &state, RandomSource &random, MediaBackend &audio,
                     std::function<void(const QString &message)> report, QWidget *parent = nullptr);
-    ~SkillSlotWindow() override;
 
     // Starts the slot and writes 0 to the hand-off file.
     void load();
@@ -38,7 +37,7 @@ private:
     std::function<void(const QString &)> report_;
     QTimer timer_;
     QtGameTimer gameTimer_{timer_};
-    std::unique_ptr<SlotSound> sound_;
+    SlotSound sound_;
     SkillSlot slot_;
     bool handedOver_ = false;
 

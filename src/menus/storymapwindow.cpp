@@ -24,10 +24,7 @@ StoryMapWindow::StoryMapWindow(SharedState &state, QWidget *parent) : QWidget(pa
     setWindowTitle(QStringLiteral("ＭＡＰ"));
     setFixedSize(twipsSize(7845, 3240));
     setAttribute(Qt::WA_DeleteOnClose);
-    setAutoFillBackground(true);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, toColor(kSea));
-    setPalette(palette);
+    fillBackground(this, kSea);
     setFont(layoutFont(Typeface::PGothic, 9));
     buildControls();
 }
@@ -86,11 +83,8 @@ bool StoryMapWindow::load() {
 
 void StoryMapWindow::render() {
     const StoryMapView &view = map_.view;
-    for (int a = 0; a < StoryMap::kMapAreas; ++a) {
-        QPalette palette = area[a]->palette();
-        palette.setColor(QPalette::Window, toColor(view.areaColour[a]));
-        area[a]->setPalette(palette);
-    }
+    for (int a = 0; a < StoryMap::kMapAreas; ++a)
+        fillBackground(area[a], view.areaColour[a]);
     Label14->setText(view.heading);
     Label13->setText(view.name);
     Label15->setText(view.rank);

@@ -27,7 +27,6 @@ TitleWindow::TitleWindow(SharedState &state, Services services, QWidget *parent)
     setWindowTitle(QStringLiteral("タイトル"));
     setFixedSize(twipsSize(4680, 3195));
     setAttribute(Qt::WA_DeleteOnClose);
-    setAutoFillBackground(true);
     timer_.setObjectName(QStringLiteral("Timer1"));
     timer_.setTimerType(Qt::PreciseTimer);
     timer_.setInterval(5);
@@ -127,9 +126,7 @@ void TitleWindow::step() {
 }
 
 void TitleWindow::render() {
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, toColor(animation_.background));
-    setPalette(palette);
+    fillBackground(this, animation_.background);
     for (int k = 1; k <= TitleAnimation::kLetters; ++k) {
         const TitleAnimation::Letter &state = animation_.letters[k - 1];
         QFont font = letter[k]->font();

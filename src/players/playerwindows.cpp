@@ -13,10 +13,7 @@ void setUpPlayersWindow(QDialog *window, const QString &objectName, const QStrin
                            Qt::MSWindowsFixedSizeDialogHint);
     window->setFixedSize(twipsSize(widthTwips, heightTwips));
     window->setFont(layoutFont(Typeface::PGothic, 11.25));
-    QPalette palette = window->palette();
-    palette.setColor(QPalette::Window, toColor(kBlack));
-    window->setPalette(palette);
-    window->setAutoFillBackground(true);
+    fillBackground(window, kBlack);
 }
 
 QPushButton *addButton(QWidget *parent, const QString &objectName, const QString &caption, const QRect &geometry,

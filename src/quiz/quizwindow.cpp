@@ -44,8 +44,6 @@ QuizWindow::QuizWindow(SharedState &state, RandomSource &random, MediaBackend &a
     render();
 }
 
-QuizWindow::~QuizWindow() { timer_.stop(); }
-
 void QuizWindow::buildControls() {
     const QFont windowFont = layoutFont(Typeface::PGothic, kWindowPointSize);
     auto plain = [this](const char *name) {

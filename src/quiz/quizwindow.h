@@ -19,7 +19,6 @@ public:
     // `host` opens the other windows; the quiz window shows its own state before each opens.
     QuizWindow(SharedState &state, RandomSource &random, MediaBackend &audio, QuizHost &host,
                QWidget *parent = nullptr);
-    ~QuizWindow() override;
 
     // Checks the question files, asks for the player and starts the first game. False (after
     // reporting) when the window cannot be used.

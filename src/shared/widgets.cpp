@@ -58,20 +58,28 @@ void KeyBox::keyPressEvent(QKeyEvent *event) {
         QWidget::keyPressEvent(event);
 }
 
+void fillBackground(QWidget *widget, Rgb background, std::optional<Rgb> text) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, toColor(background));
+    if (text)
+        palette.setColor(QPalette::WindowText, toColor(*text));
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
 void styleLabel(QLabel *label, const QRect &geometry, const LabelStyle &style, const QString &caption) {
     label->setGeometry(geometry);
     label->setFont(style.font);
     label->setAlignment(style.alignment);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, toColor(style.text));
     if (style.background) {
-        palette.setColor(QPalette::Window, toColor(*style.background));
-        label->setAutoFillBackground(true);
+        fillBackground(label, *style.background, style.text);
     } else {
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, toColor(style.text));
+        label->setPalette(palette);
         label->setAutoFillBackground(false);
         label->setAttribute(Qt::WA_TranslucentBackground);
     }
-    label->setPalette(palette);
     label->setTextFormat(Qt::PlainText); // texts from data files are never markup
     label->setText(caption);
 }

@@ -20,6 +20,9 @@ QFont layoutFont(Typeface face, double pointSize, bool bold = false, bool italic
 
 QColor toColor(Rgb rgb);
 
+// Fills a window or label with one colour, and sets the colour of the text drawn on it if given.
+void fillBackground(QWidget *widget, Rgb background, std::optional<Rgb> text = std::nullopt);
+
 // Labels serve as buttons throughout the game: a press on a visible label is a click.
 class ClickableLabel : public QLabel {
     Q_OBJECT
