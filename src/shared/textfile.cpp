@@ -7,6 +7,7 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <cmath>
@@ -45,6 +46,11 @@ bool syncToDisk(int fd) {
 }
 
 bool isControl(QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7F; }
+
+// A quoted text field ends at the next quote and at the line's end, so neither may stand inside.
+bool fitsBetweenQuotes(QStringView text) {
+    return std::none_of(text.begin(), text.end(), [](QChar c) { return c == u'"' || isControl(c); });
+}
 
 // Shift-JIS bytes that no character stands for come out of the decoder as U+FFFD or as the
 // substitute control U+001A; a control character has no place in any data file either.
@@ -281,11 +287,8 @@ bool encodeCp932(const QString &text, QByteArray *out) {
 }
 
 bool isStorableText(const QString &text) {
-    for (QChar c : text)
-        if (c == u'"' || isControl(c))
-            return false;
     QByteArray bytes;
-    return encodeCp932(text, &bytes);
+    return fitsBetweenQuotes(text) && encodeCp932(text, &bytes);
 }
 
 void SequentialWriter::separate() {
@@ -296,8 +299,7 @@ void SequentialWriter::separate() {
 
 void SequentialWriter::writeText(const QString &text) {
     separate();
-    for (QChar c : text)
-        unstorable_ = unstorable_ || c == u'"' || isControl(c);
+    unstorable_ = unstorable_ || !fitsBetweenQuotes(text);
     text_ += u'"';
     text_ += text;
     text_ += u'"';
